@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+// How a destination pixel that covers several source pixels gets its colour.
+enum class StretchMode {
+    And,     // bitwise AND: "black on white", thin black lines survive shrinking
+    Or,      // bitwise OR: "white on black", white survives shrinking
+    Nearest, // the source pixel under the destination pixel's centre
+    Average, // half-tone: the average of the covered pixels
+};
+
+// Scales src to width x height (Format_RGB32). Never smooths: when a destination
+// pixel covers at most one source pixel in a direction, it takes that pixel.
+QImage stretchImage(const QImage &src, int width, int height, StretchMode mode);
