@@ -1,10 +1,13 @@
+#include "app/Form2.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QLabel placeholder("Tintaro");
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("Tintaro"));
+    Form2 title(QCoreApplication::applicationDirPath());
+    title.Form_Load();
+    title.show();
     return app.exec();
 }

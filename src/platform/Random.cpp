@@ -3,7 +3,8 @@
 #include <chrono>
 #include <random>
 
-namespace {
+namespace
+{
 std::mt19937_64 &engine()
 {
     static std::mt19937_64 generator(12345);
@@ -11,8 +12,12 @@ std::mt19937_64 &engine()
 }
 } // namespace
 
-namespace ProgramRandom {
-void seed(std::uint64_t value) { engine().seed(value); }
+namespace ProgramRandom
+{
+void seed(std::uint64_t value)
+{
+    engine().seed(value);
+}
 
 void seedFromClock()
 {

@@ -4,7 +4,8 @@
 
 // The program-wide uniform generator of numbers r with 0 <= r < 1.
 // The title window seeds it from the clock; tests give it a fixed seed.
-namespace ProgramRandom {
+namespace ProgramRandom
+{
 void seed(std::uint64_t value);
 void seedFromClock();
 double next();

@@ -6,11 +6,20 @@
 // once, where it is applied. Twip values keep "Twips" in their names.
 double twipsPerPixel();
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
-inline double pixelsToTwips(double pixels) { return pixels * twipsPerPixel(); }
+inline int twipsToPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / twipsPerPixel()));
+}
+inline double pixelsToTwips(double pixels)
+{
+    return pixels * twipsPerPixel();
+}
 
 // Rounds to the nearest whole number, a value exactly halfway to the even one.
-inline double roundHalfEven(double value) { return std::nearbyint(value); }
+inline double roundHalfEven(double value)
+{
+    return std::nearbyint(value);
+}
 
 // Offset that centres an inner length in an outer one: the difference is
 // rounded (halves to even), then halved with the fraction dropped.

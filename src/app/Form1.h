@@ -1,0 +1,176 @@
+#pragma once
+
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "platform/AnimatedPicture.h"
+#include "platform/FileList.h"
+#include "platform/ImageHolder.h"
+#include "platform/PictureArea.h"
+#include "platform/SoundPlayer.h"
+
+class QPushButton;
+
+// The main window: one line drawing on a canvas and everything a child needs
+// to colour it. This header is the map of the window: its controls, its state
+// and every handler. The handlers live in the folders of their subsystems:
+// app/ (start-up, background), catalogue/ (drawings, files, undo, quitting),
+// canvas/ (painting tools, cursor), colour/ (colours, thickness, textures,
+// mosaic lines), layout/ (placement, fit toggle).
+class Form1 : public QWidget
+{
+    Q_OBJECT
+public:
+    // appFolderPath: the folder that holds the program's content (normally the
+    // executable's folder). titleWindow: closed at the end of start-up.
+    explicit Form1(const QString &appFolderPath, QWidget *titleWindow = nullptr);
+    ~Form1() override;
+
+    // ---- Controls --------------------------------------------------------
+    QPushButton *Command1;  // start the drawing again (eraser)
+    QPushButton *Command2;  // quit (white cross on red)
+    QPushButton *Command3;  // previous drawing (arrow left)
+    QPushButton *Command4;  // next drawing (arrow right)
+    QPushButton *Command5;  // next category: shows the category's logo, green or yellow
+    QPushButton *Command6;  // undo (curved arrow)
+    QPushButton *Command7;  // fit toggle: stretched or natural size (magnifying glass)
+    QPushButton *Command8;  // print (printer)
+    QPushButton *Command9;  // mosaic lines (grid with coloured cells)
+    QPushButton *Command10; // save a snapshot under the child's name (camera)
+    QPushButton *Command11; // open the last saved snapshot (round button)
+    PictureArea *Picture1;  // the canvas, inside the frame Picture5; draws in pixels
+    std::array<PictureArea *, 16> Picture2; // shade strip: 0..7 lighter, 8..15 darker
+    PictureArea *Picture3;                  // hidden template of the colour cursor (39 x 39 arrow)
+    PictureArea *Picture4;                  // line-thickness indicator (shown for pencil and line)
+    PictureArea *Picture5;                  // frame that holds the canvas
+    PictureArea *Picture6;               // palette picture (small in simple mode, large otherwise)
+    PictureArea *Picture7;               // texture preview; draws in twips
+    PictureArea *Picture8;               // hidden holder of the drawing as loaded from disk
+    std::array<ImageHolder *, 4> Image1; // hidden undo snapshots, a ring of four
+    std::array<ImageHolder *, 3> Image2; // tool icons: fill, pencil, straight line
+    ImageHolder *Image4;                 // hidden holder of the canvas's current cursor picture
+    AnimatedPicture *Gif89a1;            // animation over the chosen tool's icon
+    FileList File1;                      // categories: the files of "logos"
+    FileList File2;                      // textures: the files of "texturas"
+    FileList File4;                      // saved snapshots: the files of "Misdibujos" at start-up
+
+    // ---- State of the main window ------------------------------------------
+    qint64 pickedColour = 0;        // colour last read from the palette or a swatch (packed)
+    int red = 0;                    // current colour, red component 0..255
+    int green = 0;                  // current colour, green component
+    qint16 blue = 0;                // current colour, blue component
+    int loopIndex = 0;              // loop counter shared by several operations
+    int lastToolIconIndex = 0;      // last tool icon index, for Image2_Click's loop
+    int drawingNumber = 0;          // n of the drawing shown: its files are n.gif and n.bmp
+    qint16 drawingCount = 0;        // drawings 1.gif, 2.gif, ... without a gap in the category
+    bool drawingChanged = false;    // painted on since it was loaded
+    qint16 categoryIndex = 0;       // index of the current category in File1
+    bool simpleMode = false;        // category for the youngest ("peque" in its name)
+    qint16 undoIndex = 0;           // next slot of the undo ring Image1
+    int currentTool = 0;            // 0 fill, 1 pencil, 2 straight line
+    quint8 penWidth = 0;            // line thickness chosen with the indicator
+    float lastX = 0;                // pencil's last point or straight line's start, x
+    qint32 lastY = 0;               // its y, rounded to whole pixels
+    double lineEnd = 0;             // scratch of the mosaic lines
+    qint32 bandSize = 0;            // scratch of the mosaic lines
+    bool fillWithColour = false;    // the fill paints the colour (true) or the texture
+    qint32 textureMarkerColour = 0; // marker colour of the texture fill (packed)
+    bool textureActive = false;     // the texture preview was pressed: presses step
+    qint16 textureIndex = 0;        // index in File2 of the texture shown
+    QString appFolder;              // the application folder
+    QString fitSetting;             // first line of "adaptar.txt"; "SI" stretches drawings
+    bool naturalSizeShown = false;  // shown at natural size: the fit toggle stretches next
+
+    // Kept by the background painter for the life of the window.
+    struct BackgroundCache {
+        QImage backgroundPicture;
+        qint32 tileWidth = 0;  // twips
+        qint32 tileHeight = 0; // twips
+        bool failureReported = false;
+        QPixmap tilePixmap; // the picture at its tile size, ready for the screen
+    } backgroundCache;
+
+    // ---- Start-up and window ----------------------------------------------
+    void Form_Load();
+    void Form_Paint();
+    void TileBackground(const QString &path);
+    void StartUpBlockA(); // colour, tool and layout controls before the first drawing
+    void StartUpBlockB(); // ... and after it
+
+    // ---- Catalogue --------------------------------------------------------
+    void LoadCurrentDrawing();
+    void CountDrawings();
+    void ShowDrawing();
+    void ApplyDrawingMode();
+
+    // ---- Navigation, kept colourings, saving, printing, undo, quitting ------
+    void command4_Click(); // next drawing
+    void command3_click(); // previous drawing
+    void Command5_Click(); // next category
+    void Command1_Click(); // start the drawing again
+    void SaveColouredCopy();
+    void Command10_Click(); // save a snapshot
+    void Command8_Click();  // print
+    void UndoLastStep();
+    void Command6_Click();  // undo
+    void Command11_Click(); // open the last saved snapshot
+    void Command2_Click();  // quit
+
+    // ---- Canvas and tools -------------------------------------------------
+    void Picture1_Mousedown(int button, int shift, float x, float y);
+    void Picture1_MouseMove(int button, int shift, float x, float y);
+    void Picture1_MouseUp(int button, int shift, float x, float y);
+    void SaveUndoStep();
+    void Image2_Click(int index);
+    void LoadToolIcons();
+    void UpdateColourCursor();
+
+    // ---- Colours, thickness, textures, mosaic lines -------------------------
+    void Picture6_mousedown(int button, int shift, float x, float y);
+    void picture2_MouseDown(int index, int button, int shift, float x, float y);
+    void FillShadeSwatches();
+    void Picture6_DblClick();
+    void Picture4_Click();
+    void Picture7_MouseDown(int button, int shift, float x, float y);
+    void Command9_Click(); // mosaic lines
+
+    // ---- Layout -------------------------------------------------------------
+    void ArrangeControls();
+    void Command7_Click(); // fit toggle
+
+    // ---- Services the tests replace ---------------------------------------
+    void setSoundPlayer(std::unique_ptr<SoundPlayer> player) { sound = std::move(player); }
+    // Shows the program's one message (the missing background picture).
+    std::function<void(const QString &)> showMessage;
+
+    // A path under the application folder, written with backslashes as the
+    // program's paths are: "\dibujos\casa\1.gif".
+    QString appPath(const QString &relative) const;
+    // Base name of category i (its logo name less the extension), or empty for
+    // a missing entry or a logo name too short to have one.
+    QString categoryBaseName(int index) const;
+    QString drawingPath(const QString &extension) const;
+    void playSound(const QString &relative);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+    // Each subsystem connects its controls' events to its handlers.
+    void connectCatalogueHandlers();
+    void connectCanvasHandlers();
+    void connectColourHandlers();
+    void connectLayoutHandlers();
+    void readSettings(QString *borra, QString *impresora, QString *guarda);
+    void cleanUpColouredCopies();
+
+    QString programFolder; // where start-up finds the content
+    QWidget *titleWindow;
+    std::unique_ptr<SoundPlayer> sound;
+};

@@ -1,0 +1,94 @@
+#include "app/Form1.h"
+
+#include "platform/FileSearch.h"
+#include "platform/PictureIO.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace
+{
+// A settings file counts only when it is stored under exactly its lower-case
+// name; then its first line is the value, else the value is empty.
+QString readSetting(const QString &folder, const QString &name)
+{
+    const QString path = folder + QStringLiteral("/configuracion/") + name;
+    QString line;
+    if (findFile(path) != name || !readFirstLine(path, &line))
+        return {};
+    return line;
+}
+} // namespace
+
+void Form1::Form_Load()
+{
+    fillWithColour = true;
+    textureMarkerColour = 0xC0E0FF;
+    appFolder = programFolder;
+    File1.setPath(appPath(QStringLiteral("\\logos")));
+    File4.setPath(appPath(QStringLiteral("\\Misdibujos")));
+    currentTool = 0;
+    textureIndex = 0;
+    categoryIndex = 0;
+
+    QString borra, impresora, guarda;
+    readSettings(&borra, &impresora, &guarda);
+    if (guarda != QLatin1String("SI")) {
+        Command10->hide();
+        Command11->hide();
+    }
+    naturalSizeShown = fitSetting != QLatin1String("SI");
+    Command8->setEnabled(impresora.toUpper() != QLatin1String("NO"));
+    drawingChanged = false;
+
+    const QImage logo = loadPicture(File1.entryPath(0));
+    if (!logo.isNull())
+        Command5->setIcon(QIcon(QPixmap::fromImage(logo)));
+
+    if (borra.toUpper() != QLatin1String("NO"))
+        cleanUpColouredCopies();
+
+    drawingNumber = 1;
+    Picture1->setDrawingUnit(PictureArea::Unit::Pixels);
+    Picture1->setDrawWidth(4);
+    Picture1->setFillColor(qRgb(255, 0, 0));
+    red = 255;
+    green = 0;
+    blue = 0;
+
+    StartUpBlockA();
+
+    LoadCurrentDrawing();
+    ShowDrawing();
+    CountDrawings();
+    ApplyDrawingMode();
+
+    StartUpBlockB();
+
+    if (titleWindow)
+        titleWindow->close();
+}
+
+void Form1::readSettings(QString *borra, QString *impresora, QString *guarda)
+{
+    *borra = readSetting(appFolder, QStringLiteral("borra.txt"));
+    *impresora = readSetting(appFolder, QStringLiteral("impresora.txt"));
+    fitSetting = readSetting(appFolder, QStringLiteral("adaptar.txt"));
+    *guarda = readSetting(appFolder, QStringLiteral("guarda.txt"));
+}
+
+void Form1::cleanUpColouredCopies()
+{
+    for (int i = 0; i < File1.listCount(); ++i) {
+        const QString base = categoryBaseName(i);
+        if (base.isEmpty())
+            continue;
+        const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
+        for (int n = 1; !findFile(folder + QString::number(n) + QStringLiteral(".gif")).isEmpty();
+             ++n) {
+            const QString copy = QString::number(n) + QStringLiteral(".bmp");
+            if (findFile(folder + copy) == copy)
+                QFile::remove(folder + copy);
+        }
+    }
+}

@@ -1,0 +1,3 @@
+#include "app/ProgramState.h"
+
+QString userName;

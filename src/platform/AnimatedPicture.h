@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QMovie;
+
+// Plays a GIF animation in a label. The program tells it only which file to
+// play, where to stand and whether to show; a file that cannot be played
+// leaves the label empty.
+class AnimatedPicture : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit AnimatedPicture(QWidget *parent = nullptr);
+
+    void setFile(const QString &path);
+    QString file() const { return current; }
+
+private:
+    QMovie *movie = nullptr;
+    QString current;
+};

@@ -1,0 +1,43 @@
+#include "platform/FileSearch.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace
+{
+constexpr qint64 firstLineLimit = 4096;
+}
+
+QString findFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString wanted = info.fileName();
+    if (wanted.isEmpty())
+        return {};
+    if (info.exists())
+        return wanted;
+    QDirIterator entries(info.absolutePath(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
+                                                  QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    return {};
+}
+
+bool readFirstLine(const QString &path, QString *line)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(firstLineLimit);
+    qsizetype end = 0;
+    while (end < head.size() && head[end] != '\r' && head[end] != '\n')
+        ++end;
+    *line = QString::fromUtf8(head.left(end));
+    return true;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Looks a path up the way a directory search does on the platform the program
+// was first written for: the bare file name as stored on disk, found without
+// regard to letter case (an exact match wins), or an empty string. Callers
+// compare the result exactly where letter case matters.
+QString findFile(const QString &path);
+
+// Reads the first line of a text file into *line. A line ends at CR LF, at CR
+// alone, at LF alone, or at the end of the file; the line break is not part of
+// the line and nothing is trimmed. Only the first few kilobytes are read, so a
+// huge file without a line break costs nothing. False when the file cannot be read.
+bool readFirstLine(const QString &path, QString *line);

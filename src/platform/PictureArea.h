@@ -1,0 +1,126 @@
+#pragma once
+
+#include "platform/Stretch.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+
+// A rectangular area that shows a picture and can be drawn on.
+//
+// It holds a persistent image (Format_RGB32, the size of the area) that every
+// repaint shows and that saving, printing and undo read. While retained drawing
+// is on, drawing calls go into that image; while it is off they go to a
+// screen-only overlay that the next refresh removes. Coordinates of drawing
+// calls and mouse events are in the area's drawing unit, pixels or twips.
+class PictureArea : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Unit { Twips, Pixels };
+
+    explicit PictureArea(QWidget *parent = nullptr);
+
+    void setDrawingUnit(Unit unit) { drawUnit = unit; }
+    Unit drawingUnit() const { return drawUnit; }
+    // With automatic sizing the area takes the size of each picture it is given.
+    void setAutoSize(bool on) { autoSize = on; }
+    bool autoSizing() const { return autoSize; }
+
+    // The background picture: it becomes the persistent image (the rest of the
+    // area in the background colour). A null picture clears the area.
+    void setPicture(const QImage &newPicture);
+    const QImage &picture() const { return backgroundPicture; }
+    // Makes the persistent image, with all drawing on it, the background picture.
+    void keepImageAsPicture() { backgroundPicture = persistent; }
+
+    // Direct access to the persistent image's pixels. Whoever changes it calls
+    // imageChanged() with the rectangle (in pixels) so that it is repainted.
+    QImage &image()
+    {
+        syncImageSize();
+        return persistent;
+    }
+    const QImage &image() const
+    {
+        syncImageSize();
+        return persistent;
+    }
+    void imageChanged(const QRect &pixels);
+    // Replaces the whole persistent image (the area keeps its size).
+    void setImage(const QImage &newImage);
+
+    void setAutoRedraw(bool on) { retained = on; }
+    bool autoRedraw() const { return retained; }
+    // Shows the persistent image again, dropping whatever was drawn off-screen-only.
+    void refresh();
+
+    void setBackColor(QRgb colour);
+    QRgb backColor() const { return background; }
+    void setFillColor(QRgb colour) { fill = colour; }
+    QRgb fillColor() const { return fill; }
+    void setDrawWidth(int pixels) { lineWidth = pixels < 1 ? 1 : pixels; }
+    int drawWidth() const { return lineWidth; }
+
+    // Drawing calls, in the drawing unit. Lines have round ends; a dot is a
+    // filled circle whose diameter is the line thickness.
+    void line(QPointF from, QPointF to, QRgb colour);
+    void dot(QPointF at, QRgb colour);
+    // A circle with the given outline colour, filled with the fill colour.
+    void circle(QPointF centre, double radius, QRgb outline);
+    // Paints a picture stretched into a rectangle (never smoothed).
+    void paintPicture(const QImage &source, QRectF target, StretchMode mode = StretchMode::And);
+    // Pixel read and write on the persistent image; -1 outside the image.
+    qint64 point(QPointF at) const;
+    void setPixel(QPointF at, QRgb colour);
+
+    // Size of the area in its drawing unit (the inner width and height).
+    double scaleWidth() const;
+    double scaleHeight() const;
+    QPointF toPixels(QPointF at) const;
+    double toPixels(double length) const;
+
+    void setCustomCursor(const QCursor &cursor);
+    void setWaitCursor(bool waiting);
+
+signals:
+    // Button codes: 1 left, 2 right, 4 middle, or-ed while several are held.
+    // Shift state: 1 shift, 2 control, 4 alt. Coordinates in the drawing unit.
+    void mouseDown(int button, int shift, float x, float y);
+    void mouseMove(int button, int shift, float x, float y);
+    void mouseUp(int button, int shift, float x, float y);
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    QImage &target();
+    // The persistent image follows the area's size, also while the area is
+    // hidden (when Qt sends no resize events).
+    void syncImageSize() const;
+    void changed(const QRect &pixels);
+    void emitMouse(void (PictureArea::*signal)(int, int, float, float), QMouseEvent *event,
+                   int button);
+
+    Unit drawUnit = Unit::Twips;
+    bool autoSize = false;
+    bool retained = false;
+    QRgb background = 0xFFFFFFFF;
+    QRgb fill = 0xFF000000;
+    int lineWidth = 1;
+    QImage backgroundPicture;
+    mutable QImage persistent;
+    mutable QImage overlay; // ARGB32_Premultiplied, allocated on first screen-only drawing
+    mutable QRect overlayDirty;
+    QCursor ownCursor;
+    bool pressedInside = false;
+};

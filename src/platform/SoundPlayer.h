@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QSoundEffect;
+
+// Plays short sounds without ever making the caller wait. A new sound cuts off
+// one still playing; a missing file gives the desktop's default beep.
+class SoundPlayer
+{
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString &wavPath) = 0;
+};
+
+class SystemSoundPlayer : public SoundPlayer
+{
+public:
+    SystemSoundPlayer();
+    ~SystemSoundPlayer() override;
+    void play(const QString &wavPath) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect;
+};
