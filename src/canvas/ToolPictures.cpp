@@ -1,0 +1,32 @@
+#include "app/Form1.h"
+
+#include "canvas/FloodFill.h"
+#include "canvas/PictureToIcon.h"
+#include "colour/ColourMath.h"
+#include "platform/PictureIO.h"
+
+void Form1::LoadToolIcons()
+{
+    // A picture that cannot be loaded leaves its icon empty; the next one still loads.
+    const char *files[] = {"\\gifs\\pato.gif", "\\gifs\\lapiz.gif", "\\gifs\\recta.gif"};
+    for (std::size_t i = 0; i < Image2.size(); ++i) {
+        const QImage icon = loadPicture(appPath(QString::fromLatin1(files[i])));
+        if (!icon.isNull()) {
+            Image2[i]->setPicture(icon);
+            Image2[i]->resize(icon.size());
+        }
+    }
+}
+
+void Form1::UpdateColourCursor()
+{
+    textureActive = false;
+    // The template keeps its unfilled arrow; each recolouring fills a copy, so
+    // the cursor follows every colour, black included.
+    QImage arrow = Picture3->image().copy();
+    Picture3->setFillColor(toQRgb(red, green, blue));
+    floodFillBorder(arrow, QPoint(5, 5), qRgb(0, 0, 0), toQRgb(red, green, blue));
+    const QCursor cursor = PictureToIcon(arrow, 0, 0, 2, 0, 0xFFFFFF);
+    Image4->setPicture(cursor.pixmap().toImage());
+    Picture1->setCustomCursor(cursor);
+}
