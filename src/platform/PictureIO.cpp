@@ -3,14 +3,27 @@
 #include <QImageReader>
 #include <QSaveFile>
 
-QImage loadPicture(const QString &path)
+namespace {
+QImage readFirstFrame(QImageReader &reader)
 {
-    QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     QImage image;
     if (!reader.read(&image))
         return {};
     return image;
+}
+} // namespace
+
+QImage loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    return readFirstFrame(reader);
+}
+
+QImage loadPicture(QIODevice *device)
+{
+    QImageReader reader(device);
+    return readFirstFrame(reader);
 }
 
 bool writeBitmap(const QImage &image, const QString &path)
