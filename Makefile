@@ -15,12 +15,12 @@ build-asan: setup
 run: build
 	cd build/app && ./tintaro
 
-# Every test twice: in the normal build and under AddressSanitizer and
-# UndefinedBehaviorSanitizer; then a short fuzzing run with a fixed seed.
+# A short fuzzing run with a fixed seed, then every test twice: under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and in the normal build.
 test: build build-asan
-	ctest --preset default
-	ctest --preset asan
 	bash scripts/fuzz.sh
+	ctest --preset asan
+	ctest --preset default
 
 fuzz: setup
 	bash scripts/fuzz.sh
