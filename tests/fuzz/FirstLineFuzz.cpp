@@ -9,7 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // Shared memory where there is some: the reader is what is under test, not the disk.
-    static QTemporaryDir dir(QStringLiteral(QT_STRINGIFY(FUZZ_TMP)) + QStringLiteral("/fuzz-XXXXXX"));
+    static QTemporaryDir dir(QStringLiteral(QT_STRINGIFY(FUZZ_TMP)) +
+                             QStringLiteral("/fuzz-XXXXXX"));
     const QString path = dir.path() + QStringLiteral("/borra.txt");
     {
         QFile file(path);
