@@ -142,20 +142,22 @@ double shareOfBlackInSquares(const QImage &image, int side)
     return blackCount ? double(coveredCount) / double(blackCount) : 0.0;
 }
 
-std::vector<int> closedWhiteAreas(const QImage &image)
+WhiteAreas labelWhiteAreas(const QImage &image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int w = rgb.width(), h = rgb.height();
-    std::vector<unsigned char> visited(size_t(w) * h, 0);
-    std::vector<int> areas;
+    WhiteAreas areas;
+    areas.width = w;
+    areas.component.assign(size_t(w) * h, -1);
     std::vector<QPoint> stack;
     for (int sy = 0; sy < h; ++sy)
         for (int sx = 0; sx < w; ++sx) {
-            if (visited[size_t(sy) * w + sx] || rgb.pixel(sx, sy) != 0xFFFFFFFF)
+            if (areas.at({sx, sy}) >= 0 || rgb.pixel(sx, sy) != 0xFFFFFFFF)
                 continue;
+            const int id = int(areas.size.size());
             int size = 0;
             bool open = false;
-            visited[size_t(sy) * w + sx] = 1;
+            areas.component[size_t(sy) * w + sx] = id;
             stack.assign(1, QPoint(sx, sy));
             while (!stack.empty()) {
                 const QPoint p = stack.back();
@@ -167,17 +169,27 @@ std::vector<int> closedWhiteAreas(const QImage &image)
                     const QPoint q = p + step;
                     if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h)
                         continue;
-                    unsigned char &seen = visited[size_t(q.y()) * w + q.x()];
-                    if (!seen && rgb.pixel(q) == 0xFFFFFFFF) {
-                        seen = 1;
+                    int &label = areas.component[size_t(q.y()) * w + q.x()];
+                    if (label < 0 && rgb.pixel(q) == 0xFFFFFFFF) {
+                        label = id;
                         stack.push_back(q);
                     }
                 }
             }
-            if (!open)
-                areas.push_back(size);
+            areas.size.push_back(size);
+            areas.closed.push_back(!open);
         }
     return areas;
+}
+
+std::vector<int> closedWhiteAreas(const QImage &image)
+{
+    const WhiteAreas areas = labelWhiteAreas(image);
+    std::vector<int> sizes;
+    for (size_t i = 0; i < areas.size.size(); ++i)
+        if (areas.closed[i])
+            sizes.push_back(areas.size[i]);
+    return sizes;
 }
 
 int countAreasOfAtLeast(const std::vector<int> &areas, int minPixels)

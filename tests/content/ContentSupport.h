@@ -38,6 +38,18 @@ QPoint firstBlackPixelOutsideSquares(const QImage &image, int side);
 // near 1 for bold strokes wider than the square, near 0 for thin ones.
 double shareOfBlackInSquares(const QImage &image, int side);
 
+// The 4-connected white components of a picture: each white pixel's component
+// number (black pixels have -1), and per component its size and whether a
+// fill started inside it stays inside (it does not touch the border).
+struct WhiteAreas {
+    int width = 0;
+    std::vector<int> component;
+    std::vector<int> size;
+    std::vector<bool> closed;
+    int at(QPoint p) const { return component[size_t(p.y()) * width + p.x()]; }
+};
+WhiteAreas labelWhiteAreas(const QImage &image);
+
 // The sizes of the white areas a 4-connected fill started inside cannot leak
 // out of: the 4-connected white components that do not touch the border.
 std::vector<int> closedWhiteAreas(const QImage &image);
