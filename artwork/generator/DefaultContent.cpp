@@ -72,6 +72,7 @@ void addCategoryJobs(std::vector<Job> &jobs, const QString &artworkDir, const QS
 {
     const QDir logoSources(artworkDir + "/logos");
     const QString logoFolder = appDir + "/logos";
+    // A logo left from a renamed category would show as a category without drawings.
     QDir(logoFolder).removeRecursively();
     QDir().mkpath(logoFolder);
     const QDir drawingSources(artworkDir + "/drawings");

@@ -137,6 +137,9 @@ QImage stars(QSize size)
         p.setBrush(QColor("#FFD54F"));
         p.drawPath(starPath({w * 0.25, h * 0.3}, 13, 5.5, 0.0));
         p.drawPath(starPath({w * 0.75, h * 0.78}, 13, 5.5, 0.3));
+        p.setBrush(QColor("#FFF176"));
+        p.drawPath(starPath({w * 0.78, h * 0.3}, 8, 3.5, 0.2));
+        p.drawPath(starPath({w * 0.22, h * 0.8}, 8, 3.5, 0.5));
         p.setBrush(QColor("#FFF59D"));
         p.drawEllipse(QPointF(w * 0.72, h * 0.2), 2.5, 2.5);
         p.drawEllipse(QPointF(w * 0.15, h * 0.85), 2.5, 2.5);
@@ -150,8 +153,10 @@ QImage hearts(QSize size)
         const double w = size.width(), h = size.height();
         p.setBrush(QColor("#E91E63"));
         p.drawPath(heartPath({w * 0.25, h * 0.3}, 13));
-        p.setBrush(QColor("#F06292"));
         p.drawPath(heartPath({w * 0.75, h * 0.78}, 13));
+        p.setBrush(QColor("#F48FB1"));
+        p.drawPath(heartPath({w * 0.75, h * 0.28}, 9));
+        p.drawPath(heartPath({w * 0.25, h * 0.8}, 9));
     });
 }
 
@@ -178,7 +183,9 @@ QImage flowers(QSize size)
             QPointF at;
             QColor petals;
         } flowers[] = {{{w * 0.25, h * 0.3}, QColor("#BA68C8")},
-                       {{w * 0.75, h * 0.75}, QColor("#FF8A65")}};
+                       {{w * 0.75, h * 0.75}, QColor("#FF8A65")},
+                       {{w * 0.75, h * 0.25}, QColor("#4FC3F7")},
+                       {{w * 0.25, h * 0.78}, QColor("#F06292")}};
         for (const auto &f : flowers) {
             p.setBrush(f.petals);
             for (int i = 0; i < 5; ++i) {
