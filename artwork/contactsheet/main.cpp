@@ -4,6 +4,7 @@
 //   tintaro_contact_sheet <application dir> <output.png>
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>

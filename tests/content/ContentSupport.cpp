@@ -31,14 +31,22 @@ ContentCategory describeCategory(const QString &logo)
     return category;
 }
 
-std::vector<unsigned char> blackMask(const QImage &image)
+// One byte per pixel, 1 where the pixel has exactly the given colour.
+std::vector<unsigned char> colourMask(const QImage &image, QRgb colour)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     std::vector<unsigned char> mask(size_t(rgb.width()) * rgb.height());
-    for (int y = 0; y < rgb.height(); ++y)
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x)
-            mask[size_t(y) * rgb.width() + x] = rgb.pixel(x, y) == 0xFF000000;
+            mask[size_t(y) * rgb.width() + x] = line[x] == colour;
+    }
     return mask;
+}
+
+std::vector<unsigned char> blackMask(const QImage &image)
+{
+    return colourMask(image, 0xFF000000);
 }
 
 // Sums over rectangles in constant time: table(x, y) counts the ones above and left of (x, y).
@@ -144,15 +152,15 @@ double shareOfBlackInSquares(const QImage &image, int side)
 
 WhiteAreas labelWhiteAreas(const QImage &image)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const int w = rgb.width(), h = rgb.height();
+    const int w = image.width(), h = image.height();
+    const std::vector<unsigned char> white = colourMask(image, 0xFFFFFFFF);
     WhiteAreas areas;
     areas.width = w;
     areas.component.assign(size_t(w) * h, -1);
     std::vector<QPoint> stack;
     for (int sy = 0; sy < h; ++sy)
         for (int sx = 0; sx < w; ++sx) {
-            if (areas.at({sx, sy}) >= 0 || rgb.pixel(sx, sy) != 0xFFFFFFFF)
+            if (areas.at({sx, sy}) >= 0 || !white[size_t(sy) * w + sx])
                 continue;
             const int id = int(areas.size.size());
             int size = 0;
@@ -170,7 +178,7 @@ WhiteAreas labelWhiteAreas(const QImage &image)
                     if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h)
                         continue;
                     int &label = areas.component[size_t(q.y()) * w + q.x()];
-                    if (label < 0 && rgb.pixel(q) == 0xFFFFFFFF) {
+                    if (label < 0 && white[size_t(q.y()) * w + q.x()]) {
                         label = id;
                         stack.push_back(q);
                     }
