@@ -1,17 +1,26 @@
 # The two commands of the README. Each installs what is missing first.
-.PHONY: run test setup build
-
-PRESET ?= default
+.PHONY: run test setup build build-asan fuzz
 
 setup:
 	@bash scripts/install-deps.sh
 
 build: setup
-	cmake --preset $(PRESET)
-	cmake --build --preset $(PRESET)
+	cmake --preset default
+	cmake --build --preset default
+
+build-asan: setup
+	cmake --preset asan
+	cmake --build --preset asan
 
 run: build
 	cd build/app && ./tintaro
 
-test: build
-	ctest --preset $(PRESET)
+# A short fuzzing run with a fixed seed, then every test twice: under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and in the normal build.
+test: build build-asan
+	bash scripts/fuzz.sh
+	ctest --preset asan
+	ctest --preset default
+
+fuzz: setup
+	bash scripts/fuzz.sh

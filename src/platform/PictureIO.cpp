@@ -1,16 +1,48 @@
 #include "platform/PictureIO.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
-QImage loadPicture(const QString &path)
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
 {
-    QImageReader reader(path);
+QImage readFirstFrame(QImageReader &reader)
+{
     reader.setDecideFormatFromContent(true);
     QImage image;
     if (!reader.read(&image))
         return {};
     return image;
+}
+
+// A replaced file keeps its permissions; a new one gets the usual ones for
+// the user (a temporary file alone would be readable by its owner only).
+mode_t permissionsFor(const QFileInfo &target)
+{
+    struct stat existing;
+    if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+} // namespace
+
+QImage loadPicture(const QString &path)
+{
+    QImageReader reader(path);
+    return readFirstFrame(reader);
+}
+
+QImage loadPicture(QIODevice *device)
+{
+    QImageReader reader(device);
+    return readFirstFrame(reader);
 }
 
 bool writeBitmap(const QImage &image, const QString &path)
@@ -19,12 +51,19 @@ bool writeBitmap(const QImage &image, const QString &path)
         return false;
     // Qt writes 24 bits per pixel for RGB888; RGB32 would give a 32-bit file.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // The bytes go to a hidden file beside the target, reach the disk, and only
+    // then take the target's name in one step. A crash leaves at most a hidden
+    // leftover, which the folder lists never show.
+    const QFileInfo target(path);
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.tintaro-XXXXXX.tmp"));
+    if (!temporary.open() || !rgb.save(&temporary, "BMP") || !temporary.flush())
         return false;
-    if (!rgb.save(&file, "BMP")) {
-        file.cancelWriting();
+    if (::fchmod(temporary.handle(), permissionsFor(target)) != 0 ||
+        ::fsync(temporary.handle()) != 0)
         return false;
-    }
-    return file.commit();
+    if (::rename(QFile::encodeName(temporary.fileName()).constData(),
+                 QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
 }
