@@ -352,10 +352,12 @@ TEST(FindRegion, LeavesTheImageUntouchedAndMatchesTheFills)
 TEST(BothFills, AgreeWithABreadthFirstSearchOnRandomImages)
 {
     std::mt19937 random(20240607);
-    for (int trial = 0; trial < 300; ++trial) {
-        const int w = 1 + int(random() % 48);
-        const int h = 1 + int(random() % 32);
-        const int blackPercent = std::array{10, 30, 45}[random() % 3];
+    for (int trial = 0; trial < 400; ++trial) {
+        // Widths up to 130 give runs long enough for the four-at-a-time
+        // scans, ending anywhere in a quad and at the image's edge.
+        const int w = 1 + int(random() % 130);
+        const int h = 1 + int(random() % 40);
+        const int blackPercent = std::array{2, 10, 30, 45}[random() % 4];
         const int otherColours = 1 + int(random() % 3);
         QImage start(w, h, QImage::Format_RGB32);
         for (int y = 0; y < h; ++y)
