@@ -41,10 +41,15 @@ void yardstick(QImage &image, QPoint press)
     yardstickFill(image, press, kFill);
 }
 
+std::string sceneLabel(const Scene &scene)
+{
+    return scene.name + "/" + std::to_string(scene.image.width()) + "x" +
+           std::to_string(scene.image.height());
+}
+
 std::string label(const std::string &kind, const Scene &scene)
 {
-    return kind + "/" + scene.name + "/" + std::to_string(scene.image.width()) + "x" +
-           std::to_string(scene.image.height());
+    return kind + "/" + sceneLabel(scene);
 }
 
 // Every iteration starts from the scene's picture again; copying it back is
@@ -113,7 +118,7 @@ void describe(const Scene &scene)
     long long pixels = 0;
     for (const FillSpan &span : region.spans)
         pixels += span.x2 - span.x1 + 1;
-    std::printf("%-18s area of %lld pixels in %zu runs\n", label("", scene).c_str() + 1, pixels,
+    std::printf("%-18s area of %lld pixels in %zu runs\n", sceneLabel(scene).c_str(), pixels,
                 region.spans.size());
 }
 

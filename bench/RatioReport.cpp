@@ -1,6 +1,11 @@
 #include "RatioReport.h"
 
 #include <cstdio>
+#include <unistd.h>
+
+RatioReport::RatioReport() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+{
+}
 
 void RatioReport::ReportRuns(const std::vector<Run> &runs)
 {
@@ -23,7 +28,8 @@ void RatioReport::ReportRuns(const std::vector<Run> &runs)
 
 int RatioReport::printRatios(const std::vector<RatioTarget> &targets) const
 {
-    std::printf("\nTime as a fraction of the yardstick's on the same canvas, same run:\n");
+    std::printf("\nCPU time per fill in ms, and as a fraction of the yardstick's on the same "
+                "canvas in the same run:\n");
     std::printf("%-26s %10s %10s %7s %8s\n", "benchmark", "ms", "yardstick", "ratio", "goal");
     int missed = 0;
     for (const RatioTarget &target : targets) {

@@ -14,12 +14,15 @@ struct RatioTarget {
     double limit;
 };
 
-// Shows the runs as the console reporter does and keeps each benchmark's time
+// Shows the runs as the console reporter does and keeps each benchmark's CPU time
 // per iteration (the median when repetitions are asked for), so that the
 // ratios can be printed once everything has run.
 class RatioReport : public benchmark::ConsoleReporter
 {
 public:
+    // Colours only on a terminal, so that a saved run reads cleanly.
+    RatioReport();
+
     void ReportRuns(const std::vector<Run> &runs) override;
 
     // Prints one line per target; returns how many targets were missed.

@@ -249,6 +249,25 @@ TEST(BothFills, FillAnAreaThatTurnsBackOnItselfCompletely)
     }
 }
 
+TEST(BothFills, ScanRowsUpToTheirLastPixelAndNoFurther)
+{
+    // The last row is scanned in long stretches that end exactly at the
+    // image's end, for every width modulo four (the sanitizer build checks
+    // that nothing is read beyond it).
+    for (int w = 9; w <= 24; ++w) {
+        QImage start = plain(w, 3, kWhite);
+        for (int x = 1; x < w - 1; ++x)
+            start.setPixel(x, 2, kBlack);
+        for (bool border : {false, true}) {
+            QImage image = start.copy();
+            const FillRegion region = border ? floodFillBorder(image, {w / 2, 0}, kBlack, kRed)
+                                             : floodFillSurface(image, {w / 2, 0}, kRed);
+            EXPECT_EQ(countPixels(image, kRed), 2 * w + 2) << "width " << w;
+            EXPECT_EQ(region.spans.size(), 4u) << "width " << w;
+        }
+    }
+}
+
 TEST(BorderFill, SpreadsOverPixelsAlreadyOfTheFillColourAndOtherColours)
 {
     // An orange band cuts the area in two; red and marker pixels lie in it;
