@@ -110,15 +110,16 @@ TEST_F(Navigation, FiveCategoriesReturnToTheFirstAtItsFirstDrawing)
     const QList<QRgb> logos{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0),
                             qRgb(0, 255, 255)};
     for (int i = 0; i < 5; ++i)
-        writeCategory(names[i], i + 1, logos[i], 60 + i, 40);
+        writeCategory(names[i], 5 - i, logos[i], 60 + i, 40);
     Form1 &w = load();
-    w.command3_click(); // to the last drawing of a_uno, which has one
+    w.command3_click(); // to drawing 5 of a_uno
+    ASSERT_EQ(w.drawingNumber, 5);
     for (int i = 1; i <= 5; ++i) {
         w.Command5_Click();
         const int expected = i % 5;
         EXPECT_EQ(w.categoryIndex, expected);
         EXPECT_EQ(w.drawingNumber, 1);
-        EXPECT_EQ(w.drawingCount, expected + 1);
+        EXPECT_EQ(w.drawingCount, 5 - expected);
         EXPECT_EQ(canvas(w), rgb(lineDrawing(60 + expected, 40, 1)));
         const QImage shown = w.Command5->icon().pixmap(20, 20).toImage();
         EXPECT_EQ(shown.pixel(10, 10), logos[expected])
