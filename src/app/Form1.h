@@ -185,6 +185,11 @@ private:
     void connectLayoutHandlers();
     void readSettings(QString *borra, QString *impresora, QString *guarda);
     void cleanUpColouredCopies();
+    // Painting steps of the canvas (canvas/), at canvas pixel positions.
+    void fillWithCurrentColour(QPoint at);
+    void fillWithTexture(QPoint at);
+    void rememberPoint(float x, float y);
+    void drawLineFromLastPoint(float x, float y);
 
     QString programFolder; // where start-up finds the content
     QWidget *titleWindow;
