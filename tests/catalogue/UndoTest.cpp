@@ -50,9 +50,12 @@ TEST_F(Undo, ThreePressesTakeBackThreePaintingSteps)
     writeCategory("animales", 2);
     Form1 &w = load();
     QList<QImage> states{canvas(w)};
+    // Three closed areas of the drawing, filled one after the other.
+    const QList<QPoint> areas{{10, 10}, {50, 10}, {10, 30}};
     for (int step = 0; step < 3; ++step) {
-        paintStep(w, {5 + 10 * step, 5}, qRgb(0, 60 * step + 60, 0));
+        fillAt(w, areas[step], qRgb(0, 60 * step + 60, 0));
         states << canvas(w);
+        ASSERT_NE(states[step + 1], states[step]) << "the fill painted";
     }
     for (int press = 1; press <= 3; ++press) {
         w.Command6->click();

@@ -23,19 +23,26 @@ protected:
             app.writePicture(QString("dibujos/%1/%2.gif").arg(name).arg(n), lineDrawing(w, h, n));
     }
 
-    // One painting step as the canvas tools take it: the flag, an undo
-    // snapshot of the canvas into the ring, then a 3 x 3 block of colour.
+    // One painting step: the canvas tools' undo snapshot (which also marks the
+    // drawing as changed), then a 3 x 3 block of colour.
     static void paintStep(Form1 &w, QPoint at, QRgb colour)
     {
-        w.drawingChanged = true;
-        const auto slot = static_cast<std::size_t>(w.undoIndex);
-        w.Image1[slot]->setPicture(w.Picture1->image().copy());
-        w.undoIndex = static_cast<qint16>((w.undoIndex + 1) % 4);
+        w.SaveUndoStep();
         QImage &canvas = w.Picture1->image();
         for (int dy = 0; dy < 3; ++dy)
             for (int dx = 0; dx < 3; ++dx)
                 canvas.setPixel(at + QPoint(dx, dy), colour | 0xFF000000);
         w.Picture1->imageChanged(QRect(at, QSize(3, 3)));
+    }
+
+    // A press of the fill tool at a point of the canvas, in a colour.
+    static void fillAt(Form1 &w, QPoint at, QRgb colour)
+    {
+        w.red = qRed(colour);
+        w.green = qGreen(colour);
+        w.blue = static_cast<qint16>(qBlue(colour));
+        w.Picture1_Mousedown(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        w.Picture1_MouseUp(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
     }
 
     static QImage canvas(const Form1 &w)
