@@ -150,6 +150,9 @@ public:
     // ---- Layout -------------------------------------------------------------
     void ArrangeControls();
     void Command7_Click(); // fit toggle
+    // The screen's width and height in twips for ArrangeControls; when empty, the
+    // size of the screen the window is on (the primary screen before it shows).
+    std::function<QSize()> screenSizeTwips;
 
     // ---- Services the tests replace ---------------------------------------
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player) { sound = std::move(player); }

@@ -1,0 +1,24 @@
+#include "app/Form1.h"
+
+#include "colour/MosaicLines.h"
+#include "platform/Random.h"
+
+namespace
+{
+// Nearly white: the lines stop a surface fill yet hardly show on the paper.
+constexpr QRgb mosaicLineColour = 0xFFFBFBFB;
+} // namespace
+
+void Form1::Command9_Click()
+{
+    const int width = static_cast<int>(Picture1->scaleWidth());
+    const int height = static_cast<int>(Picture1->scaleHeight());
+    const std::array<QLine, 10> lines = mosaicLines(width, height, &ProgramRandom::next);
+    // Retained, so the lines become part of the drawing; yet they leave no undo
+    // step and do not mark the drawing as changed: only colouring does that.
+    for (const QLine &line : lines) {
+        Picture1->setAutoRedraw(true);
+        Picture1->line(line.p1(), line.p2(), mosaicLineColour);
+        Picture1->setAutoRedraw(false);
+    }
+}

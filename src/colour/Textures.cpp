@@ -1,0 +1,34 @@
+#include "app/Form1.h"
+
+#include "platform/PictureIO.h"
+
+namespace
+{
+constexpr int leftButton = 1;
+constexpr int rightButton = 2;
+} // namespace
+
+void Form1::Picture7_MouseDown(int button, int, float, float)
+{
+    fillWithColour = false;
+    Image2[2]->show();
+    Gif89a1->hide();
+    // The first press after a colour pick or a tool choice only switches to
+    // texture filling; later ones step through the list, wrapping round.
+    if (textureActive && (button == leftButton || button == rightButton)) {
+        const int count = File2.listCount();
+        int index = textureIndex;
+        if (button == leftButton) {
+            if (++index >= count)
+                index = 0;
+        } else if (--index < 0) {
+            index = count - 1;
+        }
+        textureIndex = static_cast<qint16>(index);
+        // A file that is no picture leaves the preview as it was.
+        const QImage texture = loadPicture(File2.entryPath(textureIndex));
+        if (!texture.isNull())
+            Picture7->setPicture(texture);
+    }
+    textureActive = true;
+}
