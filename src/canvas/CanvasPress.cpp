@@ -25,8 +25,8 @@ void copyPixels(const QImage &canvas, QImage &slot)
         slot = canvas.copy();
         return;
     }
-    if (slot.constBits() == canvas.constBits())
-        return; // the slot shares the canvas's pixels (put back by an undo): already equal
+    // Writing through bits() also gives the slot a new cacheKey(), by which the
+    // undo button tells a fresh snapshot from the one it saw before.
     std::memcpy(slot.bits(), canvas.constBits(), static_cast<std::size_t>(canvas.sizeInBytes()));
 }
 } // namespace
