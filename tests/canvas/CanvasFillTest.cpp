@@ -207,10 +207,8 @@ TEST_F(UndoRing, SnapshotsReuseTheSlotsAndLeaveTheCanvasInPlace)
     for (int step = 0; step < 4; ++step) {
         pickColour(w, qRgb(step, 0, 0));
         const QImage before = canvas();
-        const qint64 oldKey = w.Image1[step]->picture().cacheKey();
         w.Picture1_Mousedown(2, 0, 10, 10);
         EXPECT_SAME_IMAGE(w.Image1[step]->picture(), before) << "slot " << step;
-        EXPECT_NE(w.Image1[step]->picture().cacheKey(), oldKey) << "a refilled slot looks new";
     }
     for (std::size_t i = 0; i < slotPixels.size(); ++i)
         EXPECT_EQ(w.Image1[i]->picture().constBits(), slotPixels[i]) << "slot " << i;
