@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "platform/FileSearch.h"
 #include "platform/Twips.h"
 
 #include <QImageReader>
@@ -23,7 +24,8 @@ void Form1::TileBackground(const QString &path)
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
         QImage picture;
-        if (!reader.read(&picture)) {
+        // A pipe under the picture's name would block the window for good.
+        if (isSpecialFile(path) || !reader.read(&picture)) {
             cache.failureReported = true;
             const QString text = QStringLiteral("No encuentro la imagen de fondo \r\nERROR: ") +
                                  reader.errorString();

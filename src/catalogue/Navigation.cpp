@@ -15,8 +15,11 @@ void Form1::SaveColouredCopy()
     if (!drawingChanged)
         return;
     Picture1->setAutoRedraw(true);
-    // Without a category there is no folder of its own to keep the colouring in.
-    if (categoryBaseName(categoryIndex).isEmpty())
+    // Without a category there is no folder of its own to keep the colouring in;
+    // without a drawing (a category with no "1.gif", where going back reaches
+    // drawing 0) there is no drawing to keep it for, and no start-up would
+    // ever clean it up.
+    if (categoryBaseName(categoryIndex).isEmpty() || drawingNumber < 1)
         return;
     writeBitmap(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
 }

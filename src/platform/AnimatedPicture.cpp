@@ -1,5 +1,7 @@
 #include "platform/AnimatedPicture.h"
 
+#include "platform/FileSearch.h"
+
 #include <QMovie>
 
 AnimatedPicture::AnimatedPicture(QWidget *parent) : QLabel(parent)
@@ -17,8 +19,9 @@ void AnimatedPicture::setFile(const QString &path)
         movie->deleteLater();
         movie = nullptr;
     }
-    auto *next = new QMovie(path, QByteArray(), this);
-    if (!next->isValid()) {
+    // A pipe under the animation's name would block the window for good.
+    auto *next = isSpecialFile(path) ? nullptr : new QMovie(path, QByteArray(), this);
+    if (!next || !next->isValid()) {
         delete next;
         clear();
         return;

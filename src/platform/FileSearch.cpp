@@ -29,8 +29,16 @@ QString findFile(const QString &path)
     return {};
 }
 
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
 bool readFirstLine(const QString &path, QString *line)
 {
+    if (isSpecialFile(path))
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -8,8 +8,15 @@
 // compare the result exactly where letter case matters.
 QString findFile(const QString &path);
 
+// True when the path names something that no reader may open: a named pipe,
+// a socket or a device, directly or through a link. Opening a pipe for reading
+// waits for a writer that may never come, and a device may never end; an
+// ordinary file, a folder or a missing path is not special.
+bool isSpecialFile(const QString &path);
+
 // Reads the first line of a text file into *line. A line ends at CR LF, at CR
 // alone, at LF alone, or at the end of the file; the line break is not part of
 // the line and nothing is trimmed. Only the first few kilobytes are read, so a
-// huge file without a line break costs nothing. False when the file cannot be read.
+// huge file without a line break costs nothing. False when the file cannot be read
+// or is special (see above).
 bool readFirstLine(const QString &path, QString *line);

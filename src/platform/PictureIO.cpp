@@ -1,5 +1,7 @@
 #include "platform/PictureIO.h"
 
+#include "platform/FileSearch.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -35,6 +37,8 @@ mode_t permissionsFor(const QFileInfo &target)
 
 QImage loadPicture(const QString &path)
 {
+    if (isSpecialFile(path))
+        return {};
     QImageReader reader(path);
     return readFirstFrame(reader);
 }
