@@ -74,6 +74,12 @@ bool cleanUpRuns(const ContentSandbox &box)
     return line.toUpper() != "NO";
 }
 
+QByteArray readHead(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
+}
+
 std::string joined(const QStringList &problems)
 {
     return problems.join('\n').toStdString();
@@ -257,6 +263,11 @@ TEST_P(BadContent, WindowSurvivesEveryControlAndKeepsEveryFile)
         erased = useEveryControl(w);
         EXPECT_EQ(joined(stateOutOfRange(w)), "") << "after every control";
         EXPECT_EQ(services.quits, 1);
+        // No settings file of these installations turns printing off.
+        EXPECT_EQ(services.prints, 1);
+        if (!c.fullDisk) {
+            EXPECT_TRUE(readHead(printed.filePath("page.pdf")).startsWith("%PDF"));
+        }
         for (const QUrl &url : services.opened)
             EXPECT_TRUE(url.toLocalFile().startsWith(box.file("Misdibujos/")))
                 << url.toString().toStdString();

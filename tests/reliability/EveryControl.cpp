@@ -3,6 +3,8 @@
 #include "app/Form1.h"
 #include "support/RecordingSoundPlayer.h"
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +16,15 @@ QPoint centreOf(const QWidget *widget)
     return QPoint(widget->width() / 2, widget->height() / 2);
 }
 
+// A move of the mouse with the left button held, as the platform delivers it
+// during a drag (QTest's own moves carry no buttons).
+void dragTo(QWidget *widget, QPoint to)
+{
+    QMouseEvent move(QEvent::MouseMove, to, widget->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
+}
+
 // One stroke of the current tool on the canvas: a press in the middle, a drag
 // out of the canvas on both sides and back, a release outside it.
 void strokeAcrossCanvas(Form1 &w)
@@ -23,7 +34,7 @@ void strokeAcrossCanvas(Form1 &w)
     QTest::mousePress(canvas, Qt::LeftButton, {}, middle);
     for (const QPoint to : {middle + QPoint(7, 3), QPoint(-40, -40),
                             QPoint(canvas->width() + 40, canvas->height() + 40), middle})
-        QTest::mouseMove(canvas, to);
+        dragTo(canvas, to);
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(-5, canvas->height() + 5));
     // The handlers directly, with points no mouse event would carry.
     w.Picture1_Mousedown(1, 0, -1.5f, 1e9f);

@@ -32,17 +32,14 @@
 
 namespace
 {
+constexpr int actionCount = 3000;
 #ifdef TINTARO_UNDER_ASAN
-// The sanitizer's checks make every action several times slower, and its
-// allocator holds freed memory back on purpose: fewer actions, no memory bound.
-constexpr int actionCount = 600;
+// The sanitizer's allocator holds freed memory back on purpose.
 constexpr bool measuresMemory = false;
 #else
-constexpr int actionCount = 3000;
 constexpr bool measuresMemory = true;
 #endif
-// By then the undo ring is full, every texture, palette and category has been
-// loaded, and the caches of the window are warm.
+// By then the undo ring has long been full and the window's caches are warm.
 constexpr int warmUpActions = 300;
 
 // The resident set, after handing back to the system what the allocator
