@@ -29,8 +29,9 @@ namespace
 struct BadContentCase {
     std::string name;
     std::function<void(ContentSandbox &)> breakIt;
-    bool readOnly = false; // nothing under the application folder can change
-    bool fullDisk = false; // no file can grow: every write fails
+    bool readOnly = false;   // nothing under the application folder can change
+    bool fullDisk = false;   // no file can grow: every write fails
+    bool writesFail = false; // every write of the program fails, whatever the reason
     QString childName = "Ana";
 };
 
@@ -198,18 +199,21 @@ std::vector<BadContentCase> otherCases()
                 damageFile(box, QString("dibujos/%1/%2.bmp").arg(category).arg(n),
                            FileDamage::Folder);
     };
+    taken.writesFail = true;
     cases.push_back(taken);
 
     BadContentCase readOnly;
     readOnly.name = "ReadOnlyApplicationFolder";
     readOnly.breakIt = [](ContentSandbox &) {};
     readOnly.readOnly = true;
+    readOnly.writesFail = true;
     cases.push_back(readOnly);
 
     BadContentCase full;
     full.name = "FullDisk";
     full.breakIt = [](ContentSandbox &) {};
     full.fullDisk = true;
+    full.writesFail = true;
     cases.push_back(full);
     return cases;
 }
@@ -277,7 +281,13 @@ TEST_P(BadContent, WindowSurvivesEveryControlAndKeepsEveryFile)
     AllowedChanges allowed;
     allowed.cleanUp = cleansUp;
     allowed.erased = erased;
-    EXPECT_EQ(joined(sandboxProblems(before, takeSnapshot(box.root()), allowed)), "");
+    const FolderSnapshot after = takeSnapshot(box.root());
+    EXPECT_EQ(joined(sandboxProblems(before, after, allowed)), "");
+    // Where no write can succeed, every file is exactly as it was: a failed
+    // write leaves the previous file, and nothing half-written behind.
+    if (c.writesFail) {
+        EXPECT_TRUE(after.files == before.files);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BrokenInstallations, BadContent, ::testing::ValuesIn(allCases()),

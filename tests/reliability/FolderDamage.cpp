@@ -201,11 +201,12 @@ ReadOnlyTree::ReadOnlyTree(const QString &root)
         locked = true;
         return;
     }
-    // Children first, so that a folder is still changeable while its entries are flagged.
+    // Should the test die before the flags come off again, the sandbox stays
+    // behind in the temporary folder until someone runs chattr -R -i on it.
     immutable = true;
     locked = true;
-    for (auto path = paths.crbegin(); path != paths.crend(); ++path)
-        locked = setImmutable(*path, true) && locked;
+    for (const QString &path : paths)
+        locked = setImmutable(path, true) && locked;
 }
 
 ReadOnlyTree::~ReadOnlyTree()
