@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 // Looks a path up the way a directory search does on the platform the program
@@ -7,6 +9,22 @@
 // regard to letter case (an exact match wins), or an empty string. Callers
 // compare the result exactly where letter case matters.
 QString findFile(const QString &path);
+
+// The names of one folder, read once, answering as findFile does for the
+// names in that folder. For loops that look up many names in one folder:
+// each miss of findFile reads the whole folder again. A listing does not see
+// files added or removed after it was made.
+class FolderListing
+{
+public:
+    explicit FolderListing(const QString &folder);
+    // As findFile(folder + "/" + name) for a bare file name.
+    QString find(const QString &name) const;
+
+private:
+    QSet<QString> names;
+    QHash<QString, QString> byFoldedName; // the first name in folder order for each
+};
 
 // Reads the first line of a text file into *line. A line ends at CR LF, at CR
 // alone, at LF alone, or at the end of the file; the line break is not part of
