@@ -249,6 +249,25 @@ TEST(BothFills, FillAnAreaThatTurnsBackOnItselfCompletely)
     }
 }
 
+TEST(BothFills, ScanRowsUpToTheirLastPixelAndNoFurther)
+{
+    // The last row is scanned in long stretches that end exactly at the
+    // image's end, for every width modulo four (the sanitizer build checks
+    // that nothing is read beyond it).
+    for (int w = 9; w <= 24; ++w) {
+        QImage start = plain(w, 3, kWhite);
+        for (int x = 1; x < w - 1; ++x)
+            start.setPixel(x, 2, kBlack);
+        for (bool border : {false, true}) {
+            QImage image = start.copy();
+            const FillRegion region = border ? floodFillBorder(image, {w / 2, 0}, kBlack, kRed)
+                                             : floodFillSurface(image, {w / 2, 0}, kRed);
+            EXPECT_EQ(countPixels(image, kRed), 2 * w + 2) << "width " << w;
+            EXPECT_EQ(region.spans.size(), 4u) << "width " << w;
+        }
+    }
+}
+
 TEST(BorderFill, SpreadsOverPixelsAlreadyOfTheFillColourAndOtherColours)
 {
     // An orange band cuts the area in two; red and marker pixels lie in it;
@@ -352,10 +371,12 @@ TEST(FindRegion, LeavesTheImageUntouchedAndMatchesTheFills)
 TEST(BothFills, AgreeWithABreadthFirstSearchOnRandomImages)
 {
     std::mt19937 random(20240607);
-    for (int trial = 0; trial < 300; ++trial) {
-        const int w = 1 + int(random() % 48);
-        const int h = 1 + int(random() % 32);
-        const int blackPercent = std::array{10, 30, 45}[random() % 3];
+    for (int trial = 0; trial < 400; ++trial) {
+        // Widths up to 130 give runs long enough for the four-at-a-time
+        // scans, ending anywhere in a quad and at the image's edge.
+        const int w = 1 + int(random() % 130);
+        const int h = 1 + int(random() % 40);
+        const int blackPercent = std::array{2, 10, 30, 45}[random() % 4];
         const int otherColours = 1 + int(random() % 3);
         QImage start(w, h, QImage::Format_RGB32);
         for (int y = 0; y < h; ++y)

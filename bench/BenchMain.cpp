@@ -1,0 +1,46 @@
+#include "FillBenchmarks.h"
+#include "RatioReport.h"
+#include "Scenes.h"
+#include "WindowBenchmarks.h"
+#include "Yardstick.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+// Measures the fills on a 4K canvas and a 1024 x 768 one, holds them against
+// cv::floodFill in the same run and prints the ratios to their goals.
+// Before measuring, every fill is checked pixel for pixel against the
+// yardstick: a mismatch stops the run with exit status 1.
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+
+    std::vector<Scene> scenes;
+    for (QSize size : {QSize(3840, 2160), QSize(1024, 768)}) {
+        scenes.push_back(wholeCanvas(size));
+        scenes.push_back(lineDrawing(size));
+        scenes.push_back(corridorMaze(size));
+    }
+
+    if (!yardstickAvailable()) {
+        std::printf("OpenCV not found: the fills are measured without a yardstick.\n");
+    } else if (!fillsMatchYardstick(scenes)) {
+        std::fprintf(stderr, "The fills do not match cv::floodFill: not measuring.\n");
+        return 1;
+    } else {
+        std::printf("Every fill matches cv::floodFill pixel for pixel.\n");
+    }
+
+    const std::vector<RatioTarget> targets = registerFillBenchmarks(scenes);
+    registerWindowBenchmarks();
+
+    RatioReport report;
+    benchmark::RunSpecifiedBenchmarks(&report);
+    benchmark::Shutdown();
+    if (yardstickAvailable())
+        report.printRatios(targets);
+    return 0;
+}
