@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -8,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "catalogue/SystemServices.h"
+#include "catalogue/UndoOrigins.h"
 #include "platform/AnimatedPicture.h"
 #include "platform/FileList.h"
 #include "platform/ImageHolder.h"
@@ -120,6 +123,11 @@ public:
     void Command6_Click();  // undo
     void Command11_Click(); // open the last saved snapshot
     void Command2_Click();  // quit
+    // Undo snapshots are told apart by the visit of the drawing they were
+    // taken on: every load of a drawing starts a new visit.
+    void beginDrawingVisit();
+    DrawingVisit shownVisit;
+    UndoOrigins undoOrigins;
 
     // ---- Canvas and tools -------------------------------------------------
     void Picture1_Mousedown(int button, int shift, float x, float y);
@@ -150,6 +158,14 @@ public:
     void setSoundPlayer(std::unique_ptr<SoundPlayer> player) { sound = std::move(player); }
     // Shows the program's one message (the missing background picture).
     std::function<void(const QString &)> showMessage;
+    // The time that names a saved colouring.
+    std::function<QDateTime()> clock = &QDateTime::currentDateTime;
+    // The printer a print goes to; null when there is none.
+    std::function<std::shared_ptr<QPrinter>()> openPrinter = &openDefaultPrinter;
+    // Opens a file in the desktop's program for it.
+    std::function<void(const QUrl &)> openDocument = &openWithDesktop;
+    // Ends the program.
+    std::function<void()> quitProgram = &quitApplication;
 
     // A path under the application folder, written with backslashes as the
     // program's paths are: "\dibujos\casa\1.gif".
@@ -172,6 +188,11 @@ private:
     void connectLayoutHandlers();
     void readSettings(QString *borra, QString *impresora, QString *guarda);
     void cleanUpColouredCopies();
+    // Painting steps of the canvas (canvas/), at canvas pixel positions.
+    void fillWithCurrentColour(QPoint at);
+    void fillWithTexture(QPoint at);
+    void rememberPoint(float x, float y);
+    void drawLineFromLastPoint(float x, float y);
 
     QString programFolder; // where start-up finds the content
     QWidget *titleWindow;

@@ -9,6 +9,7 @@
 
 void Form1::LoadCurrentDrawing()
 {
+    beginDrawingVisit();
     if (categoryBaseName(categoryIndex).isEmpty())
         return;
     const QString copyName = QString::number(drawingNumber) + QStringLiteral(".bmp");

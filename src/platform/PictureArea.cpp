@@ -209,7 +209,9 @@ void PictureArea::paintEvent(QPaintEvent *event)
     syncImageSize();
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.fillRect(area, QColor::fromRgb(background));
+    // The persistent image has the area's size and is opaque: it covers the
+    // whole area, so nothing is painted beneath it (a second pass over a 4K
+    // canvas would double the cost of every repaint).
     painter.drawImage(area.topLeft(), persistent, area);
     if (!overlay.isNull() && overlayDirty.intersects(area))
         painter.drawImage(area.topLeft(), overlay, area);

@@ -1,0 +1,53 @@
+#include "app/Form1.h"
+
+#include "colour/ColourMath.h"
+#include "platform/Twips.h"
+
+namespace
+{
+constexpr int leftButtonAlone = 1;
+constexpr int pencilTool = 1;
+constexpr int straightLineTool = 2;
+} // namespace
+
+void Form1::rememberPoint(float x, float y)
+{
+    lastX = x;
+    lastY = static_cast<qint32>(roundHalfEven(y));
+}
+
+void Form1::drawLineFromLastPoint(float x, float y)
+{
+    // The canvas's line thickness and round ends: segments of a stroke join
+    // without gaps, and a line to the same point is a round dot.
+    Picture1->line(QPointF(lastX, lastY), QPointF(x, y), toQRgb(red, green, blue));
+}
+
+void Form1::Picture1_MouseMove(int button, int, float x, float y)
+{
+    if (button != leftButtonAlone || !fillWithColour)
+        return;
+    if (currentTool == pencilTool) {
+        Picture1->setAutoRedraw(true);
+        drawLineFromLastPoint(x, y);
+        rememberPoint(x, y);
+        Picture1->setAutoRedraw(false);
+    } else if (currentTool == straightLineTool) {
+        // Retained drawing is off since the press: the line goes on the screen
+        // only, and the next refresh takes it away again.
+        Picture1->refresh();
+        drawLineFromLastPoint(x, y);
+    }
+}
+
+void Form1::Picture1_MouseUp(int button, int, float x, float y)
+{
+    if (button != leftButtonAlone || !fillWithColour || currentTool != straightLineTool)
+        return;
+    Picture1->setAutoRedraw(true);
+    drawLineFromLastPoint(x, y);
+    Picture1->setAutoRedraw(false);
+    // Drop the last screen-only line: fills repaint only what they change, so
+    // a stale line left on the screen would hide what is painted under it.
+    Picture1->refresh();
+}

@@ -1,0 +1,75 @@
+#include "app/Form1.h"
+
+#include "platform/FileSearch.h"
+#include "platform/PictureIO.h"
+
+#include <QFile>
+#include <QPushButton>
+
+// The buttons that move through the catalogue. Each step that fails (a missing
+// folder, an unwritable kept colouring, a missing picture) is skipped and the
+// next one runs.
+
+void Form1::SaveColouredCopy()
+{
+    if (!drawingChanged)
+        return;
+    Picture1->setAutoRedraw(true);
+    // Without a category there is no folder of its own to keep the colouring in.
+    if (categoryBaseName(categoryIndex).isEmpty())
+        return;
+    writeBitmap(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
+}
+
+void Form1::command4_Click()
+{
+    SaveColouredCopy();
+    drawingNumber = drawingNumber < drawingCount ? drawingNumber + 1 : 1;
+    LoadCurrentDrawing();
+    ShowDrawing();
+    drawingChanged = false;
+    playSound(QStringLiteral("\\sonidos\\sonido1.wav"));
+}
+
+void Form1::command3_click()
+{
+    SaveColouredCopy();
+    --drawingNumber;
+    if (drawingNumber == 0 || drawingNumber == -1)
+        drawingNumber = drawingCount;
+    LoadCurrentDrawing();
+    ShowDrawing();
+    playSound(QStringLiteral("\\sonidos\\sonido2.wav"));
+}
+
+void Form1::Command5_Click()
+{
+    SaveColouredCopy();
+    ++categoryIndex;
+    if (categoryIndex >= File1.listCount())
+        categoryIndex = 0;
+    const QImage logo = loadPicture(File1.entryPath(categoryIndex));
+    if (!logo.isNull())
+        Command5->setIcon(QIcon(QPixmap::fromImage(logo)));
+    drawingNumber = 1;
+    LoadCurrentDrawing();
+    ApplyDrawingMode();
+    ShowDrawing();
+    playSound(QStringLiteral("\\sonidos\\sonido3.wav"));
+    CountDrawings();
+}
+
+void Form1::Command1_Click()
+{
+    if (!categoryBaseName(categoryIndex).isEmpty()) {
+        const QString copy = drawingPath(QStringLiteral(".bmp"));
+        if (findFile(copy) == QString::number(drawingNumber) + QStringLiteral(".bmp"))
+            QFile::remove(copy);
+        // The same visit goes on: undo may still bring back what was erased.
+        const QImage blank = loadPicture(drawingPath(QStringLiteral(".gif")));
+        if (!blank.isNull())
+            Picture8->setPicture(blank);
+    }
+    ShowDrawing();
+    playSound(QStringLiteral("\\sonidos\\sonido4.wav"));
+}
