@@ -26,10 +26,9 @@ void RatioReport::ReportRuns(const std::vector<Run> &runs)
     }
 }
 
-int RatioReport::printRatios(const std::vector<RatioTarget> &targets) const
+int RatioReport::printRatios(const std::vector<RatioTarget> &targets, const char *title) const
 {
-    std::printf("\nCPU time per fill in ms, and as a fraction of the yardstick's on the same "
-                "canvas in the same run:\n");
+    std::printf("\n%s\n", title);
     std::printf("%-26s %10s %10s %7s %8s\n", "benchmark", "ms", "yardstick", "ratio", "goal");
     int missed = 0;
     for (const RatioTarget &target : targets) {

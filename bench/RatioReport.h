@@ -25,8 +25,8 @@ public:
 
     void ReportRuns(const std::vector<Run> &runs) override;
 
-    // Prints one line per target; returns how many targets were missed.
-    int printRatios(const std::vector<RatioTarget> &targets) const;
+    // Prints the title, then one line per target; returns how many targets were missed.
+    int printRatios(const std::vector<RatioTarget> &targets, const char *title) const;
 
 private:
     std::map<std::string, double> milliseconds_;

@@ -25,8 +25,6 @@ void copyPixels(const QImage &canvas, QImage &slot)
         slot = canvas.copy();
         return;
     }
-    if (slot.constBits() == canvas.constBits())
-        return; // the slot shares the canvas's pixels (put back by an undo): already equal
     std::memcpy(slot.bits(), canvas.constBits(), static_cast<std::size_t>(canvas.sizeInBytes()));
 }
 } // namespace
@@ -62,6 +60,7 @@ void Form1::SaveUndoStep()
 {
     drawingChanged = true;
     copyPixels(Picture1->image(), Image1[static_cast<std::size_t>(undoIndex)]->heldPicture());
+    undoOrigins.record(undoIndex, shownVisit);
     undoIndex = static_cast<qint16>((undoIndex + 1) % static_cast<int>(Image1.size()));
 }
 

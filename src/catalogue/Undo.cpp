@@ -1,21 +1,7 @@
 #include "app/Form1.h"
 
-namespace
-{
-std::array<const QImage *, UndoOrigins::slotCount>
-ringPictures(const std::array<ImageHolder *, 4> &ring)
-{
-    std::array<const QImage *, UndoOrigins::slotCount> pictures{};
-    for (std::size_t i = 0; i < ring.size(); ++i)
-        pictures[i] = &ring[i]->picture();
-    return pictures;
-}
-} // namespace
-
 void Form1::beginDrawingVisit()
 {
-    // Snapshots taken until now belong to the drawing being left.
-    undoOrigins.look(ringPictures(Image1), shownVisit);
     shownVisit = DrawingVisit{categoryIndex, drawingNumber, shownVisit.load + 1};
 }
 
@@ -24,11 +10,12 @@ void Form1::UndoLastStep()
     --undoIndex;
     if (undoIndex == -1)
         undoIndex = 3;
-    undoOrigins.look(ringPictures(Image1), shownVisit);
-    // An empty slot, or another drawing's snapshot, would destroy this drawing.
-    if (!undoOrigins.takenOn(undoIndex, shownVisit))
+    // An empty slot, or another drawing's snapshot, would destroy this drawing;
+    // so would a snapshot of another size, taken before the fit toggle.
+    const QImage &snapshot = Image1[static_cast<std::size_t>(undoIndex)]->picture();
+    if (!undoOrigins.takenOn(undoIndex, shownVisit) || snapshot.size() != Picture1->image().size())
         return;
-    Picture1->setPicture(Image1[static_cast<std::size_t>(undoIndex)]->picture());
+    Picture1->setPicture(snapshot);
 }
 
 void Form1::Command6_Click()

@@ -1,14 +1,9 @@
 #include "catalogue/UndoOrigins.h"
 
-void UndoOrigins::look(const std::array<const QImage *, slotCount> &ring, const DrawingVisit &shown)
+void UndoOrigins::record(int slot, const DrawingVisit &visit)
 {
-    for (std::size_t i = 0; i < ring.size(); ++i) {
-        const qint64 key = ring[i] && !ring[i]->isNull() ? ring[i]->cacheKey() : 0;
-        if (key == seenKeys[i])
-            continue;
-        seenKeys[i] = key;
-        origins[i] = key != 0 ? std::optional(shown) : std::nullopt;
-    }
+    if (slot >= 0 && slot < slotCount)
+        origins[static_cast<std::size_t>(slot)] = visit;
 }
 
 bool UndoOrigins::takenOn(int slot, const DrawingVisit &visit) const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QtGlobal>
 #include <array>
 #include <optional>
@@ -15,25 +14,16 @@ struct DrawingVisit {
 };
 
 // Remembers the visit each undo snapshot was taken on, so that undo never puts
-// one drawing's colouring on another.
-//
-// The painting tools fill the ring without telling anyone. A slot that holds a
-// different image from the one seen at the last look was filled since then,
-// while the drawing shown meanwhile was on the canvas; the window looks before
-// every load of a drawing and before every undo, which dates every snapshot.
-// Images are told apart by QImage::cacheKey(), which changes whenever a slot
-// gets another image or its pixels are written in place.
+// one drawing's colouring on another, nor an empty slot on the canvas.
 class UndoOrigins
 {
 public:
     static constexpr int slotCount = 4;
 
-    // Credits every slot refilled since the last look to the visit shown meanwhile.
-    void look(const std::array<const QImage *, slotCount> &ring, const DrawingVisit &shown);
+    void record(int slot, const DrawingVisit &visit);
     // True when the slot holds a snapshot taken on that visit.
     bool takenOn(int slot, const DrawingVisit &visit) const;
 
 private:
-    std::array<qint64, slotCount> seenKeys{};
     std::array<std::optional<DrawingVisit>, slotCount> origins;
 };

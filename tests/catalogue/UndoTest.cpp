@@ -3,42 +3,19 @@
 
 #include <QPushButton>
 
-namespace
-{
-QImage filled(QRgb colour)
-{
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-std::array<const QImage *, 4> ringOf(const std::array<QImage, 4> &held)
-{
-    return {&held[0], &held[1], &held[2], &held[3]};
-}
-} // namespace
-
-TEST(UndoOrigins, DatesEachRefilledSlotToTheVisitShownMeanwhile)
+TEST(UndoOrigins, KnowsTheVisitOfEachRecordedSlotOnly)
 {
     const DrawingVisit first{0, 1, 1}, second{0, 2, 2}, again{0, 1, 3};
-    std::array<QImage, 4> held;
     UndoOrigins origins;
-    origins.look(ringOf(held), first);
     EXPECT_FALSE(origins.takenOn(0, first)) << "an empty slot belongs to no visit";
-
-    held[0] = filled(qRgb(1, 1, 1)); // a new image
-    held[1] = filled(qRgb(2, 2, 2));
-    origins.look(ringOf(held), first);     // on leaving the first drawing
-    held[1].setPixel(0, 0, qRgb(9, 9, 9)); // refilled in place
-    held[2] = held[0];                     // the same pixels as another slot
-    origins.look(ringOf(held), second);
+    origins.record(0, first);
+    origins.record(1, second);
+    origins.record(1, first); // refilled later, on another visit
     EXPECT_TRUE(origins.takenOn(0, first));
-    EXPECT_TRUE(origins.takenOn(1, second));
-    EXPECT_TRUE(origins.takenOn(2, second));
-    EXPECT_FALSE(origins.takenOn(3, second));
-
-    origins.look(ringOf(held), again);
+    EXPECT_FALSE(origins.takenOn(0, second));
+    EXPECT_TRUE(origins.takenOn(1, first));
     EXPECT_FALSE(origins.takenOn(0, again)) << "coming back is another visit";
+    origins.record(7, first);
     EXPECT_FALSE(origins.takenOn(4, first));
     EXPECT_FALSE(origins.takenOn(-1, first));
 }
@@ -98,6 +75,21 @@ TEST_F(Undo, BeforeAnyPaintingLeavesTheCanvasAsItIs)
     w.Command6_Click();
     EXPECT_EQ(canvas(w), before);
     EXPECT_EQ(w.Picture1->image().size(), QSize(60, 40));
+}
+
+TEST_F(Undo, SnapshotOfTheOtherPresentationIsNotPutOnTheCanvas)
+{
+    writeCategory("animales", 2);
+    Form1 &w = load();
+    paintStep(w, {5, 5}, qRgb(0, 200, 0));
+    w.Command7_Click(); // natural size to stretched: another canvas size
+    const QImage shown = canvas(w);
+    ASSERT_NE(shown.size(), QSize(60, 40));
+    w.Command6_Click();
+    EXPECT_EQ(canvas(w), shown);
+    w.Command7_Click(); // back at natural size: the snapshot fits again
+    w.Command6_Click();
+    EXPECT_EQ(canvas(w).pixel(5, 5), qRgb(255, 255, 255)) << "the state before the step";
 }
 
 TEST_F(Undo, NeverPutsAnotherDrawingsSnapshotOnTheCanvas)
