@@ -1,8 +1,9 @@
 // Peak resident memory of the main window after 100 painting steps (fills,
-// pencil strokes, straight lines) on a 1920 x 1080 canvas, and of an empty window of the same size
-// in the same build: the difference is what the program holds beyond Qt itself. Offscreen, on a
-// screen just large enough for the layout to give the canvas that size. One measurement per process
-// (peak memory is per process):
+// pencil strokes, straight lines) on a 1920 x 1080 canvas, and of an empty
+// window of the same size in the same build: the difference is what the
+// program holds beyond Qt itself. Offscreen, on a screen just large enough for
+// the layout to give the canvas that size. One measurement per process, since
+// peak memory is per process:
 //   tintaro_memory_bench baseline|paint [application folder]
 // bench/memory.sh runs both and prints the comparison.
 
@@ -14,6 +15,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
