@@ -84,10 +84,13 @@ void Form1::cleanUpColouredCopies()
         if (base.isEmpty())
             continue;
         const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
-        for (int n = 1; !findFile(folder + QString::number(n) + QStringLiteral(".gif")).isEmpty();
+        // Read once: most drawings have no kept colouring, and each miss would
+        // read the folder again.
+        const FolderListing drawings(folder);
+        for (int n = 1; !drawings.find(QString::number(n) + QStringLiteral(".gif")).isEmpty();
              ++n) {
             const QString copy = QString::number(n) + QStringLiteral(".bmp");
-            if (findFile(folder + copy) == copy)
+            if (drawings.find(copy) == copy)
                 QFile::remove(folder + copy);
         }
     }

@@ -27,8 +27,9 @@ void Form1::CountDrawings()
     int count = 0;
     if (!base.isEmpty()) {
         const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
+        const FolderListing drawings(folder);
         while (count < 32767 &&
-               !findFile(folder + QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
+               !drawings.find(QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
             ++count;
     }
     drawingCount = static_cast<qint16>(count);

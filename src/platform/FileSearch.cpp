@@ -8,7 +8,9 @@
 namespace
 {
 constexpr qint64 firstLineLimit = 4096;
-}
+constexpr QDir::Filters everyEntry =
+    QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+} // namespace
 
 QString findFile(const QString &path)
 {
@@ -18,8 +20,7 @@ QString findFile(const QString &path)
         return {};
     if (info.exists())
         return wanted;
-    QDirIterator entries(info.absolutePath(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot |
-                                                  QDir::Hidden | QDir::System);
+    QDirIterator entries(info.absolutePath(), everyEntry);
     while (entries.hasNext()) {
         entries.next();
         const QString name = entries.fileName();
@@ -33,6 +34,28 @@ bool isSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isFile() && !info.isDir();
+}
+
+FolderListing::FolderListing(const QString &folder)
+{
+    QDirIterator entries(folder, everyEntry);
+    while (entries.hasNext()) {
+        entries.next();
+        const QString name = entries.fileName();
+        names.insert(name);
+        const QString folded = name.toCaseFolded();
+        if (!byFoldedName.contains(folded)) // the first in folder order answers, as in findFile
+            byFoldedName.insert(folded, name);
+    }
+}
+
+QString FolderListing::find(const QString &name) const
+{
+    if (name.isEmpty())
+        return {};
+    if (names.contains(name))
+        return name;
+    return byFoldedName.value(name.toCaseFolded());
 }
 
 bool readFirstLine(const QString &path, QString *line)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 
 // Looks a path up the way a directory search does on the platform the program
@@ -13,6 +15,22 @@ QString findFile(const QString &path);
 // waits for a writer that may never come, and a device may never end; an
 // ordinary file, a folder or a missing path is not special.
 bool isSpecialFile(const QString &path);
+
+// The names of one folder, read once, answering as findFile does for the
+// names in that folder. For loops that look up many names in one folder:
+// each miss of findFile reads the whole folder again. A listing does not see
+// files added or removed after it was made.
+class FolderListing
+{
+public:
+    explicit FolderListing(const QString &folder);
+    // As findFile(folder + "/" + name) for a bare file name.
+    QString find(const QString &name) const;
+
+private:
+    QSet<QString> names;
+    QHash<QString, QString> byFoldedName; // the first name in folder order for each
+};
 
 // Reads the first line of a text file into *line. A line ends at CR LF, at CR
 // alone, at LF alone, or at the end of the file; the line break is not part of

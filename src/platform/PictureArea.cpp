@@ -8,6 +8,13 @@
 
 namespace
 {
+// The pixels a drawing around `shape` may touch: `margin` pixels on every side
+// and one more for rounding.
+QRect reachAround(const QRectF &shape, double margin)
+{
+    return shape.adjusted(-margin, -margin, margin, margin).toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
 int buttonCode(Qt::MouseButtons buttons)
 {
     int code = 0;
@@ -36,8 +43,6 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
 PictureArea::PictureArea(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    persistent = QImage(1, 1, QImage::Format_RGB32);
-    persistent.fill(background);
 }
 
 void PictureArea::setBackColor(QRgb colour)
@@ -51,13 +56,9 @@ void PictureArea::setPicture(const QImage &newPicture)
     backgroundPicture = newPicture;
     if (autoSize && !newPicture.isNull())
         resize(newPicture.size());
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    persistent = QImage(size, QImage::Format_RGB32);
-    persistent.fill(background);
-    if (!newPicture.isNull()) {
-        QPainter painter(&persistent);
-        painter.drawImage(0, 0, newPicture);
-    }
+    persistent = QImage();
+    imageMade = false;
+    overlay.release();
     refresh();
 }
 
@@ -86,28 +87,26 @@ void PictureArea::imageChanged(const QRect &pixels)
 
 void PictureArea::refresh()
 {
-    overlayDirty = QRect();
-    if (!overlay.isNull())
-        overlay.fill(Qt::transparent);
+    overlay.clear();
     update();
 }
 
-QImage &PictureArea::target()
+QImage &PictureArea::target(const QRect &reach, QPoint *corner)
 {
     syncImageSize();
-    if (retained)
+    if (retained) {
+        *corner = QPoint();
         return persistent;
-    if (overlay.size() != persistent.size()) {
-        overlay = QImage(persistent.size(), QImage::Format_ARGB32_Premultiplied);
-        overlay.fill(Qt::transparent);
     }
-    return overlay;
+    QImage &image = overlay.cover(reach, persistent.rect());
+    *corner = overlay.origin();
+    return image;
 }
 
 void PictureArea::changed(const QRect &pixels)
 {
     if (!retained)
-        overlayDirty |= pixels;
+        overlay.drawn(pixels);
     update(pixels);
 }
 
@@ -133,22 +132,31 @@ double PictureArea::scaleHeight() const
 
 void PictureArea::line(QPointF from, QPointF to, QRgb colour)
 {
-    changed(drawThickLine(target(), toPixels(from), toPixels(to), lineWidth, colour | 0xFF000000));
+    const QPointF a = toPixels(from);
+    const QPointF b = toPixels(to);
+    QPoint corner;
+    QImage &image = target(reachAround(QRectF(a, b).normalized(), lineWidth), &corner);
+    changed(drawThickLine(image, a - corner, b - corner, lineWidth, colour | 0xFF000000)
+                .translated(corner));
 }
 
 void PictureArea::dot(QPointF at, QRgb colour)
 {
-    changed(drawRoundDot(target(), toPixels(at), lineWidth, colour | 0xFF000000));
+    const QPointF p = toPixels(at);
+    QPoint corner;
+    QImage &image = target(reachAround(QRectF(p, p), lineWidth), &corner);
+    changed(drawRoundDot(image, p - corner, lineWidth, colour | 0xFF000000).translated(corner));
 }
 
 void PictureArea::circle(QPointF centre, double radius, QRgb outline)
 {
     const QPointF c = toPixels(centre);
     const double r = toPixels(radius);
-    QImage &image = target();
-    QRect touched = fillCircle(image, c, r + lineWidth / 2.0, outline | 0xFF000000);
-    touched |= fillCircle(image, c, r - lineWidth / 2.0, fill | 0xFF000000);
-    changed(touched);
+    QPoint corner;
+    QImage &image = target(reachAround(QRectF(c, c), r + lineWidth), &corner);
+    QRect touched = fillCircle(image, c - corner, r + lineWidth / 2.0, outline | 0xFF000000);
+    touched |= fillCircle(image, c - corner, r - lineWidth / 2.0, fill | 0xFF000000);
+    changed(touched.translated(corner));
 }
 
 void PictureArea::paintPicture(const QImage &source, QRectF targetRect, StretchMode mode)
@@ -159,10 +167,14 @@ void PictureArea::paintPicture(const QImage &source, QRectF targetRect, StretchM
                        qRound(toPixels(targetRect.width())), qRound(toPixels(targetRect.height())));
     if (pixels.width() <= 0 || pixels.height() <= 0)
         return;
+    QPoint corner;
+    QImage &image = target(pixels, &corner);
+    if (image.isNull())
+        return; // screen-only drawing wholly outside the area
     const QImage scaled = stretchImage(source, pixels.width(), pixels.height(), mode);
-    QPainter painter(&target());
+    QPainter painter(&image);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(pixels.topLeft(), scaled);
+    painter.drawImage(pixels.topLeft() - corner, scaled);
     painter.end();
     changed(pixels & persistent.rect());
 }
@@ -183,10 +195,11 @@ void PictureArea::setPixel(QPointF at, QRgb colour)
     const QPointF p = toPixels(at);
     const int x = static_cast<int>(roundHalfEven(p.x()));
     const int y = static_cast<int>(roundHalfEven(p.y()));
-    QImage &image = target();
-    if (!image.valid(x, y))
+    QPoint corner;
+    QImage &image = target(QRect(x, y, 1, 1), &corner);
+    if (!image.valid(x - corner.x(), y - corner.y()) || !persistent.valid(x, y))
         return;
-    image.setPixel(x, y, colour | 0xFF000000);
+    image.setPixel(x - corner.x(), y - corner.y(), colour | 0xFF000000);
     changed(QRect(x, y, 1, 1));
 }
 
@@ -206,26 +219,42 @@ void PictureArea::setWaitCursor(bool waiting)
 
 void PictureArea::paintEvent(QPaintEvent *event)
 {
-    syncImageSize();
     QPainter painter(this);
     const QRect area = event->rect();
+    if (!imageMade) {
+        painter.fillRect(area, QColor::fromRgb(background));
+        painter.setClipRect(area);
+        painter.drawImage(0, 0, backgroundPicture);
+        return;
+    }
+    syncImageSize();
     // The persistent image has the area's size and is opaque: it covers the
     // whole area, so nothing is painted beneath it (a second pass over a 4K
     // canvas would double the cost of every repaint).
     painter.drawImage(area.topLeft(), persistent, area);
-    if (!overlay.isNull() && overlayDirty.intersects(area))
-        painter.drawImage(area.topLeft(), overlay, area);
+    overlay.paint(painter, area);
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    syncImageSize();
+    if (imageMade)
+        syncImageSize();
 }
 
 void PictureArea::syncImageSize() const
 {
     const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (!imageMade) {
+        persistent = QImage(size, QImage::Format_RGB32);
+        persistent.fill(background);
+        if (!backgroundPicture.isNull()) {
+            QPainter painter(&persistent);
+            painter.drawImage(0, 0, backgroundPicture);
+        }
+        imageMade = true;
+        return;
+    }
     if (size == persistent.size())
         return;
     QImage resized(size, QImage::Format_RGB32);
@@ -234,16 +263,13 @@ void PictureArea::syncImageSize() const
     painter.drawImage(0, 0, persistent);
     painter.end();
     persistent = resized;
-    overlay = QImage();
-    overlayDirty = QRect();
+    overlay.release();
 }
 
 void PictureArea::hideEvent(QHideEvent *event)
 {
     // What was drawn without retention vanishes with the next repaint.
-    overlayDirty = QRect();
-    if (!overlay.isNull())
-        overlay.fill(Qt::transparent);
+    overlay.clear();
     QWidget::hideEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ScreenOverlay.h"
 #include "platform/Stretch.h"
 
 #include <QCursor>
@@ -33,7 +34,11 @@ public:
     void setPicture(const QImage &newPicture);
     const QImage &picture() const { return backgroundPicture; }
     // Makes the persistent image, with all drawing on it, the background picture.
-    void keepImageAsPicture() { backgroundPicture = persistent; }
+    void keepImageAsPicture()
+    {
+        syncImageSize();
+        backgroundPicture = persistent;
+    }
 
     // Direct access to the persistent image's pixels. Whoever changes it calls
     // imageChanged() with the rectangle (in pixels) so that it is repainted.
@@ -103,9 +108,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QImage &target();
+    // Where drawing that stays inside `reach` (pixels) goes: the persistent
+    // image while retained drawing is on, else the screen-only overlay. The
+    // returned image's top-left corner lies at *corner in the area's pixels.
+    QImage &target(const QRect &reach, QPoint *corner);
     // The persistent image follows the area's size, also while the area is
-    // hidden (when Qt sends no resize events).
+    // hidden (when Qt sends no resize events). It is made on first use.
     void syncImageSize() const;
     void changed(const QRect &pixels);
     void emitMouse(void (PictureArea::*signal)(int, int, float, float), QMouseEvent *event,
@@ -118,9 +126,13 @@ private:
     QRgb fill = 0xFF000000;
     int lineWidth = 1;
     QImage backgroundPicture;
+    // Until something reads or draws on the persistent image, it is only the
+    // background colour with the picture at the top-left corner, and repaints
+    // show exactly that without holding an image the size of the area: a frame
+    // or a hidden holder costs no memory beyond its picture.
+    mutable bool imageMade = false;
     mutable QImage persistent;
-    mutable QImage overlay; // ARGB32_Premultiplied, allocated on first screen-only drawing
-    mutable QRect overlayDirty;
+    mutable ScreenOverlay overlay;
     QCursor ownCursor;
     bool pressedInside = false;
 };

@@ -31,9 +31,8 @@ NEXT=(256 733) BACK=(191 733) SAVE=(607 732) QUIT=(894 733)
 status=0
 fail() { echo "$1"; status=1; }
 look() {
-    screenshot "$WORK/$1.png"
-    got=$(pixel "$WORK/$1.png" "$CANVAS_X" "$CANVAS_Y")
-    [ "$got" = "$2" ] || { fail "$1: canvas point is $got, expected $2"; cp "$WORK/$1.png" "/tmp/tintaro-files-$1.png"; }
+    wait_for_pixel "$WORK/$1.png" "$CANVAS_X" "$CANVAS_Y" "$2" ||
+        { fail "$1: the canvas point is not $2"; cp "$WORK/$1.png" "/tmp/tintaro-files-$1.png"; }
 }
 
 click $CANVAS_X $CANVAS_Y # the fill tool and red are chosen at start-up
@@ -45,7 +44,7 @@ look back "255,0,0"
 click "${SAVE[@]}"
 click "${QUIT[@]}"
 
-for _ in $(seq 1 50); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 1 150); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$PROGRAM" 2>/dev/null; then
     fail "the quit button did not end the program"
 else

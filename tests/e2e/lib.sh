@@ -96,3 +96,17 @@ expect_pixel() {
         return 1
     fi
 }
+
+# Takes screenshots into $1 until pixel ($2, $3) is $4, for about ten seconds at
+# most: a loaded machine may take a moment to show what a click did.
+wait_for_pixel() {
+    local shot=$1 x=$2 y=$3 want=$4 got=""
+    for _ in $(seq 1 50); do
+        screenshot "$shot"
+        got=$(pixel "$shot" "$x" "$y")
+        [ "$got" = "$want" ] && return 0
+        sleep 0.2
+    done
+    echo "pixel ($x,$y) is $got, expected $want"
+    return 1
+}

@@ -23,8 +23,7 @@ xdotool getwindowgeometry "$main" | grep -q "Geometry: 1024x768" || {
     echo "the main window does not cover the screen"; xdotool getwindowgeometry "$main"; exit 1; }
 read -r mx my < <(window_origin "$main")
 [ "$mx" = 0 ] && [ "$my" = 0 ] || { echo "main window at $mx,$my"; exit 1; }
-sleep 0.5
-screenshot "$WORK/main.png"
+wait_for_pixel "$WORK/main.png" 510 350 "0,0,0" || true
 
 # The 400 x 300 drawing at natural size is centred in the frame: its top-left
 # corner on the screen is (310, 200); its middle line at x = 200 of the drawing.

@@ -25,6 +25,34 @@ TEST(FindFile, ExactMatchWinsOverOtherCases)
     EXPECT_EQ(findFile(folder.file("c/a.txt")), "a.txt");
 }
 
+TEST(FolderListing, AnswersAsFindFileDoesForEveryName)
+{
+    TempAppFolder folder;
+    for (const char *name :
+         {"1.GIF", "2.gif", "2.bmp", "a.txt", "A.txt", "B.txt", ".oculto", "\u00d1and\u00fa.gif"})
+        folder.writeText(QString("d/") + QString::fromUtf8(name), "x");
+    folder.makeFolder("d/Sub");
+    const FolderListing listing(folder.file("d"));
+    const QString asked =
+        QString::fromUtf8("1.gif 1.GIF 2.gif 2.GIF 2.bmp 3.gif a.txt A.txt a.TXT "
+                          "b.txt B.TXT .OCULTO sub \u00f1AND\u00da.GIF 1.gi x/1.gif");
+    for (const QString &wanted : asked.split(' '))
+        EXPECT_EQ(listing.find(wanted), findFile(folder.file("d") + "/" + wanted))
+            << wanted.toStdString();
+    EXPECT_EQ(listing.find(""), "");
+    EXPECT_EQ(listing.find("1.gif"), "1.GIF");
+    EXPECT_EQ(listing.find("b.txt"), "B.txt");
+    EXPECT_EQ(listing.find("A.txt"), "A.txt");
+    EXPECT_EQ(listing.find("sub"), "Sub");
+    EXPECT_EQ(listing.find("3.gif"), "");
+}
+
+TEST(FolderListing, MissingFolderHasNoNames)
+{
+    TempAppFolder folder;
+    EXPECT_EQ(FolderListing(folder.file("nada")).find("1.gif"), "");
+}
+
 struct FirstLineCase {
     QByteArray content;
     QString line;

@@ -1,0 +1,84 @@
+#!/bin/sh
+# Starts Tintaro for the user who runs it.
+#
+# The program reads and writes everything beside its executable (kept
+# colourings, saved work), and the installed folder belongs to root. So each
+# user gets a copy of the folder in their own data folder, made on the first
+# start and started from there. When a newer package is installed, the copy
+# takes the new executable and content without losing anything the child made:
+# files are added and replaced, never deleted, and a setting the user changed
+# is kept.
+#
+# TINTARO_INSTALL_ROOT overrides the installed folder (used by the package test).
+set -eu
+
+root=${TINTARO_INSTALL_ROOT:-/opt/tintaro}
+data_home=${XDG_DATA_HOME:-}
+case $data_home in
+/*) ;;
+*) data_home=${HOME:?HOME is not set}/.local/share ;; # a relative value is invalid
+esac
+copy=$data_home/tintaro
+
+fail() {
+    echo "tintaro: $*" >&2
+    exit 1
+}
+
+[ -x "$root/tintaro" ] || fail "no program in $root"
+
+first_copy() {
+    mkdir -p "$data_home"
+    tmp=$(mktemp -d "$data_home/.tintaro.XXXXXX")
+    if cp -R "$root/." "$tmp/" && chmod -R u+w "$tmp" && mv -T "$tmp" "$copy" 2>/dev/null; then
+        return 0
+    fi
+    rm -rf "$tmp"
+    # Another start made the copy at the same moment: use theirs.
+    [ -x "$copy/tintaro" ] || fail "cannot copy $root to $copy"
+}
+
+# Replaces the shipped files of the copy; the child's files are not shipped,
+# so they stay. The executable is replaced by renaming, so a copy of the
+# program that is still running keeps its own file.
+refresh() {
+    for entry in "$root"/*; do
+        case ${entry##*/} in
+        tintaro | configuracion) ;;
+        *) cp -R "$entry" "$copy/" ;;
+        esac
+    done
+    cp "$root/tintaro" "$copy/.tintaro.new"
+    mv -f "$copy/.tintaro.new" "$copy/tintaro"
+    chmod -R u+w "$copy"
+}
+
+# A setting follows the installed one until the user changes it: the copy
+# remembers which installed version it was last given (configuracion/.installed).
+sync_settings() {
+    mine=$copy/configuracion
+    given=$mine/.installed
+    mkdir -p "$given"
+    for shipped in "$root"/configuracion/*; do
+        [ -f "$shipped" ] || continue
+        name=${shipped##*/}
+        if [ ! -e "$mine/$name" ] ||
+            { [ -e "$given/$name" ] && cmp -s "$mine/$name" "$given/$name"; }; then
+            cp "$shipped" "$mine/$name"
+        fi
+        cp "$shipped" "$given/$name"
+    done
+}
+
+if [ ! -d "$copy" ]; then
+    first_copy
+    mkdir -p "$copy/configuracion/.installed"
+    cp "$root"/configuracion/* "$copy/configuracion/.installed/" 2>/dev/null || true
+elif [ ! -x "$copy/tintaro" ] || ! cmp -s "$root/.release" "$copy/.release"; then
+    refresh
+    cp "$root/.release" "$copy/.release" 2>/dev/null || true
+fi
+sync_settings
+
+cd "$copy"
+exec ./tintaro "$@"
