@@ -2,6 +2,7 @@
 
 #include "platform/FileSearch.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -37,9 +38,17 @@ mode_t permissionsFor(const QFileInfo &target)
 
 QImage loadPicture(const QString &path)
 {
-    if (isSpecialFile(path))
+    // Opening a file goes without regard to letter case, as on the platform the
+    // content was first made for: a teacher's "1.GIF" is drawing 1.
+    QString actual = path;
+    if (!QFileInfo::exists(path)) {
+        const QString stored = findFile(path);
+        if (!stored.isEmpty())
+            actual = QFileInfo(path).dir().filePath(stored);
+    }
+    if (isSpecialFile(actual))
         return {};
-    QImageReader reader(path);
+    QImageReader reader(actual);
     return readFirstFrame(reader);
 }
 

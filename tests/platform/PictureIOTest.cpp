@@ -74,6 +74,14 @@ TEST(LoadPicture, GoesByContentAndRefusesWhatIsNoPicture)
     EXPECT_TRUE(loadPicture(folder.file("none.gif")).isNull());
 }
 
+TEST(LoadPicture, OpensANameWhateverItsLetterCase)
+{
+    TempAppFolder folder;
+    pattern(5, 3, 1).save(folder.file("1.GIF"), "PNG");
+    EXPECT_EQ(loadPicture(folder.file("1.gif")).size(), QSize(5, 3));
+    EXPECT_TRUE(loadPicture(folder.file("2.gif")).isNull());
+}
+
 TEST(LoadPicture, HeaderClaimingAHugePictureIsRefused)
 {
     // A bitmap header of 60000 x 60000 pixels at 24 bits with almost no data.
