@@ -1,8 +1,22 @@
-# The two commands of the README. Each installs what is missing first.
-.PHONY: run test setup build build-asan fuzz
+# The two commands of the README. Each installs what is missing first: `make run`
+# only what building and running the program needs, `make test` also what the
+# tests, the benchmarks and the fuzzing need.
+.PHONY: run test program setup-program setup build build-asan fuzz
+
+setup-program:
+	@bash scripts/install-deps.sh --program
 
 setup:
 	@bash scripts/install-deps.sh
+
+# The program and its content alone, in build/ without the tests (the next
+# `make test`, or `cmake --preset default`, switches them on again).
+program: setup-program
+	cmake --preset run
+	cmake --build --preset run
+
+run: program
+	cd build/app && ./tintaro
 
 build: setup
 	cmake --preset default
@@ -11,9 +25,6 @@ build: setup
 build-asan: setup
 	cmake --preset asan
 	cmake --build --preset asan
-
-run: build
-	cd build/app && ./tintaro
 
 # A short fuzzing run with a fixed seed, then every test twice: under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and in the normal build.

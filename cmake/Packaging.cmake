@@ -4,14 +4,19 @@
 # executable with the default content beside it, as the program expects, and
 # a README.txt naming the system's Qt packages it runs on (component "program").
 # CPack makes a .tar.gz of that folder and a .deb that puts it in /opt/tintaro,
-# together with the launcher /usr/bin/tintaro, the menu entry and the icon
-# (component "desktop", installed only by the .deb).
+# together with the launcher /usr/bin/tintaro, the menu entry, the software
+# centre's metainfo, the icons and the manual page (component "desktop",
+# installed only by the .deb).
 
 set(TINTARO_RUNTIME_PACKAGES
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libqt6svg6
   qt6-image-formats-plugins)
 list(JOIN TINTARO_RUNTIME_PACKAGES " " TINTARO_RUNTIME_PACKAGES_SPACED)
 set(PACKAGE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/package)
+# Where the project is published; the software centre shows the screenshots of
+# this version from there.
+set(TINTARO_HOMEPAGE https://github.com/tintaro/tintaro)
+set(TINTARO_SCREENSHOTS ${TINTARO_HOMEPAGE}/raw/v${PROJECT_VERSION}/docs/screenshots)
 
 # ---- The program folder -----------------------------------------------------
 install(TARGETS tintaro RUNTIME DESTINATION . COMPONENT program)
@@ -38,6 +43,18 @@ install(FILES ${PACKAGE_SOURCES}/tintaro.desktop DESTINATION /usr/share/applicat
   COMPONENT desktop EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/artwork/icon/tintaro.svg
   DESTINATION /usr/share/icons/hicolor/scalable/apps COMPONENT desktop EXCLUDE_FROM_ALL)
+install(DIRECTORY ${TINTARO_ICON_DIR}/ DESTINATION /usr/share/icons/hicolor
+  COMPONENT desktop EXCLUDE_FROM_ALL)
+set(METAINFO io.github.tintaro.Tintaro.metainfo.xml)
+configure_file(${PACKAGE_SOURCES}/${METAINFO}.in ${CMAKE_CURRENT_BINARY_DIR}/${METAINFO} @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${METAINFO} DESTINATION /usr/share/metainfo
+  COMPONENT desktop EXCLUDE_FROM_ALL)
+# The manual page, compressed as Debian keeps them.
+configure_file(${PACKAGE_SOURCES}/tintaro.6.in ${CMAKE_CURRENT_BINARY_DIR}/man/tintaro.6 @ONLY)
+file(ARCHIVE_CREATE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/man/tintaro.6.gz
+  PATHS ${CMAKE_CURRENT_BINARY_DIR}/man/tintaro.6 FORMAT raw COMPRESSION GZip)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/man/tintaro.6.gz DESTINATION /usr/share/man/man6
+  COMPONENT desktop EXCLUDE_FROM_ALL)
 
 # ---- Packages ---------------------------------------------------------------
 set(CPACK_PACKAGE_NAME tintaro)
@@ -53,6 +70,8 @@ set(CPACK_STRIP_FILES ON)
 
 list(JOIN TINTARO_RUNTIME_PACKAGES ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Names the desktop's own pictures folder (else saved work goes to ~/Pictures/Tintaro).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-user-dirs)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The teachers' settings in /opt are theirs to edit: an upgrade asks before replacing them.

@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# but only when one of them is missing, so a ready machine pays nothing.
+# Installs the Debian packages the project needs, but only when one of them is
+# missing, so a ready machine pays nothing.
+#   scripts/install-deps.sh --program   what building and running the program needs (make run)
+#   scripts/install-deps.sh [PKG...]    that, what the tests, benchmarks, fuzzing and
+#                                       screenshots need (make test), and the extra PKGs
 set -euo pipefail
 
+# Building and running the program: compiler, build tools, Qt, the GIF writer of
+# the content generator. One line per program or content tool that needs more.
 packages=(
   g++ cmake ninja-build make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
-  libqt6svg6 libgif-dev
-  xvfb xauth xdotool imagemagick x11-utils poppler-utils
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  libgif-dev
 )
+# The tests, the benchmarks, the fuzzing and the screenshots besides.
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool imagemagick x11-utils poppler-utils
+  dpkg-dev desktop-file-utils appstream man-db
+)
+if [ "${1:-}" = --program ]; then
+  shift
+else
+  packages+=("${test_packages[@]}")
+fi
 # Extra packages a caller may ask for (the benchmark asks for OpenCV).
 packages+=("$@")
 

@@ -7,7 +7,8 @@
 # start and started from there. When a newer package is installed, the copy
 # takes the new executable and content without losing anything the child made:
 # files are added and replaced, never deleted, and a setting the user changed
-# is kept.
+# is kept. Saved work goes where a parent looks for pictures (see
+# link_saved_work).
 #
 # TINTARO_INSTALL_ROOT overrides the installed folder (used by the package test).
 set -eu
@@ -44,7 +45,7 @@ first_copy() {
 refresh() {
     for entry in "$root"/*; do
         case ${entry##*/} in
-        tintaro | configuracion) ;;
+        tintaro | configuracion | Misdibujos) ;;
         *) cp -R "$entry" "$copy/" ;;
         esac
     done
@@ -70,6 +71,60 @@ sync_settings() {
     done
 }
 
+# The Tintaro folder of the desktop's pictures folder (xdg-user-dir PICTURES,
+# else ~/Pictures; xdg-user-dir answers the home folder itself when none is set).
+pictures_folder() {
+    dir=$(xdg-user-dir PICTURES 2>/dev/null) || dir=
+    case $dir in
+    /*) [ "${dir%/}" != "${HOME%/}" ] || dir=$HOME/Pictures ;;
+    *) dir=$HOME/Pictures ;;
+    esac
+    echo "${dir%/}/Tintaro"
+}
+
+# Moves file $1 into folder $2. A different file of the same name there stays,
+# and this one takes a numbered name ("Ana 5-3-2012--9-7-3 (2).bmp").
+move_saved() {
+    name=${1##*/}
+    target=$2/$name
+    if [ -e "$target" ] || [ -L "$target" ]; then
+        if [ -f "$1" ] && cmp -s "$1" "$target"; then
+            rm -f "$1"
+            return
+        fi
+        stem=${name%.*}
+        ext=${name#"$stem"}
+        [ -n "$stem" ] || { stem=$name ext=; }
+        n=2
+        while [ -e "$2/$stem ($n)$ext" ] || [ -L "$2/$stem ($n)$ext" ]; do n=$((n + 1)); done
+        target="$2/$stem ($n)$ext"
+    fi
+    mv "$1" "$target"
+}
+
+# The program saves into Misdibujos beside it; in the copy, Misdibujos is a link
+# to the Tintaro folder of the user's pictures, so that saved work is where a
+# parent finds it and the open button finds it there too. Work saved in the copy
+# before is moved there first. Called where a failure does not stop the launcher
+# (set -e is off inside), so every step is checked.
+link_saved_work() {
+    saved=$(pictures_folder)
+    link=$copy/Misdibujos
+    mkdir -p "$saved" || return 1
+    if [ -L "$link" ]; then
+        [ "$(readlink "$link")" != "$saved" ] || return 0
+        # The pictures folder moved: what was saved before stays where it is.
+        rm -f "$link" || return 1
+    elif [ -d "$link" ]; then
+        for file in "$link"/* "$link"/.[!.]* "$link"/..?*; do
+            [ -e "$file" ] || [ -L "$file" ] || continue
+            move_saved "$file" "$saved" || return 1
+        done
+        rmdir "$link" || return 1
+    fi
+    ln -s "$saved" "$link"
+}
+
 if [ ! -d "$copy" ]; then
     first_copy
     mkdir -p "$copy/configuracion/.installed"
@@ -79,6 +134,7 @@ elif [ ! -x "$copy/tintaro" ] || ! cmp -s "$root/.release" "$copy/.release"; the
     cp "$root/.release" "$copy/.release" 2>/dev/null || true
 fi
 sync_settings
+link_saved_work || echo "tintaro: saved work stays in $copy/Misdibujos" >&2
 
 cd "$copy"
 exec ./tintaro "$@"

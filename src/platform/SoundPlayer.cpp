@@ -1,7 +1,10 @@
 #include "platform/SoundPlayer.h"
 
+#include "platform/HeldMessages.h"
+
 #include <QApplication>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -14,10 +17,23 @@ void SystemSoundPlayer::play(const QString &wavPath)
         QApplication::beep();
         return;
     }
-    // Created on first use so that a program run without sounds never opens
-    // the audio device.
-    if (!effect)
+    // The sound device is looked for on first use, so that a program run
+    // without sounds never opens it, and only once: without a device every
+    // play would log a complaint, and the child hears nothing either way.
+    if (!deviceLookedFor) {
+        deviceLookedFor = true;
+        bool found = false;
+        const QStringList messages =
+            heldMessages([&found] { found = !QMediaDevices::audioOutputs().isEmpty(); });
+        if (!found) {
+            logMissing("no sound device, the program plays no sounds", messages);
+            return;
+        }
+        logHeld(messages);
         effect = std::make_unique<QSoundEffect>();
+    }
+    if (!effect)
+        return;
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
     effect->play();

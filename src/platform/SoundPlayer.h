@@ -6,7 +6,8 @@
 class QSoundEffect;
 
 // Plays short sounds without ever making the caller wait. A new sound cuts off
-// one still playing; a missing file gives the desktop's default beep.
+// one still playing; a missing file gives the desktop's default beep. Without a
+// sound device nothing is played, and the log says so once.
 class SoundPlayer
 {
 public:
@@ -22,5 +23,6 @@ public:
     void play(const QString &wavPath) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect;
+    bool deviceLookedFor = false;
+    std::unique_ptr<QSoundEffect> effect; // null without a sound device
 };

@@ -2,12 +2,13 @@
 # The .deb installs a program that starts for an ordinary user: built from the
 # build tree, unpacked into a temporary root, started through its launcher with
 # a fresh home folder. The launcher copies the program folder into the user's
-# data folder, starts it from there, and on a newer installation refreshes the
-# copy without losing the child's work or the user's own settings.
+# data folder, starts it from there, saves the child's work in the user's
+# pictures folder, and on a newer installation refreshes the copy without
+# losing the child's work or the user's own settings. The menu entry, the
+# software centre's metainfo and the manual page pass their validators.
 # Argument: the build folder (holds CPackConfig.cmake).
 source "$(dirname "$0")/lib.sh"
-need cpack dpkg-deb dpkg-shlibdeps
-
+need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man identify
 BUILD=$1
 fail() { echo "$*"; exit 1; }
 
@@ -25,79 +26,142 @@ done
 ROOT=$WORK/root
 dpkg -x "$DEB" "$ROOT"
 OPT=$ROOT/opt/tintaro
-for f in usr/bin/tintaro usr/share/applications/tintaro.desktop \
-    usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/tintaro/tintaro \
+DESKTOP=$ROOT/usr/share/applications/tintaro.desktop
+METAINFO=$ROOT/usr/share/metainfo/io.github.tintaro.Tintaro.metainfo.xml
+MAN=$ROOT/usr/share/man/man6/tintaro.6.gz
+for f in usr/bin/tintaro usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/tintaro/tintaro \
     opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp; do
     [ -e "$ROOT/$f" ] || fail "the package lacks /$f"
+done
+for size in 48 64 128 256; do
+    [ "$(identify -format %wx%h "$ROOT/usr/share/icons/hicolor/${size}x$size/apps/tintaro.png")" = "${size}x$size" ] ||
+        fail "no ${size}x$size icon"
 done
 [ -d "$OPT/Misdibujos" ] || fail "the package lacks the Misdibujos folder"
 [ -z "$(find "$OPT/dibujos" -iname '*.bmp')" ] || fail "the package ships kept colourings"
 [ "$(ls "$OPT/logos" | wc -l)" -gt 0 ] || fail "the package has no categories"
-grep -qx 'Exec=tintaro' "$ROOT/usr/share/applications/tintaro.desktop" || fail "desktop Exec"
-grep -qx 'Categories=Education;Graphics;KidsGame;' "$ROOT/usr/share/applications/tintaro.desktop" ||
-    fail "desktop Categories"
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$ROOT/usr/share/applications/tintaro.desktop" || fail "invalid desktop entry"
-fi
+# The menu entry, in English and Spanish, and the software centre's entry are
+# valid; the package, the metainfo, the manual page and the README name one version.
+grep -qx 'Exec=tintaro' "$DESKTOP" && grep -q '^Comment\[es\]=' "$DESKTOP" || fail "desktop entry"
+desktop-file-validate "$DESKTOP" || fail "invalid desktop entry"
+appstreamcli validate --no-net "$METAINFO" || fail "invalid metainfo"
+version=$(dpkg-deb -f "$DEB" Version)
+grep -q "<release version=\"$version\"" "$METAINFO" || fail "the metainfo is not of version $version"
+grep -q "^Tintaro $version\b" "$(dirname "$0")/../../README.md" || fail "the README is not of version $version"
+page=$(MANWIDTH=80 man --warnings -l "$MAN" 2>"$WORK/man.err") && [ ! -s "$WORK/man.err" ] ||
+    { cat "$WORK/man.err"; fail "the manual page does not render cleanly"; }
+for word in "Tintaro $version" borra.txt impresora.txt adaptar.txt guarda.txt Misdibujos /opt/tintaro; do
+    grep -qF "$word" <<<"$page" || fail "the manual page does not name $word"
+done
 
+# An ordinary user (made here when the test runs as root) with a fresh home
+# folder, on a desktop in Spanish, whose pictures folder is therefore its own.
 export HOME=$WORK/home
 unset XDG_DATA_HOME
-mkdir -p "$HOME"
+mkdir -p "$HOME/.config" "$WORK/bin"
 COPY=$HOME/.local/share/tintaro
+PICS=$HOME/Imágenes/Tintaro
+echo 'XDG_PICTURES_DIR="$HOME/Imágenes"' >"$HOME/.config/user-dirs.dirs"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    need useradd setpriv
+    user=tintaro-e2e
+    id $user >/dev/null 2>&1 || useradd --no-create-home --home-dir /nonexistent $user || id $user
+    as_user=(setpriv --reuid="$user" --regid="$user" --init-groups)
+    chmod 755 "$WORK"
+fi
+give_home() { [ ${#as_user[@]} -eq 0 ] || chown -R "$user:" "$HOME"; }
+give_home
 export TINTARO_INSTALL_ROOT=$OPT
+# The desktop's opener notes what the open button asked for.
+printf '#!/bin/sh\necho "$1" >"$HOME/opened"\n' >"$WORK/bin/xdg-open"
+chmod 755 "$WORK/bin/xdg-open"
 
 launch() {
-    (cd "$WORK" && exec "$ROOT/usr/bin/tintaro") >"$WORK/launcher.log" 2>&1 &
+    (cd "$WORK" && PATH=$WORK/bin:$PATH exec "${as_user[@]}" "$ROOT/usr/bin/tintaro") >"$WORK/launcher.log" 2>&1 &
     LAUNCHED=$!
     PIDS+=("$LAUNCHED")
 }
 stop() { kill "$LAUNCHED"; wait "$LAUNCHED" 2>/dev/null || true; }
+# Types the child's name in the title window and goes on to the main window.
+enter() {
+    local title tx ty
+    title=$(wait_for_window_of_width 517) || { cat "$WORK/launcher.log"; exit 1; }
+    read -r tx ty < <(window_origin "$title")
+    xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
+    xdotool type --delay 20 "Ana"
+    xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
+    wait_for_window_of_width 1024 >/dev/null || fail "no main window"
+}
+# Waits up to 30 seconds for a condition.
+wait_until() { for _ in $(seq 1 300); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 
 start_display 1024x768
 
-# First start: the copy is made and the program runs from it.
+# First start: the copy is made and the program runs from it; its Misdibujos is
+# the Tintaro folder of the user's pictures, where the camera saves.
 launch
-title=$(wait_for_window_of_width 517) || { cat "$WORK/launcher.log"; exit 1; }
+wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
 [ "$(readlink "/proc/$LAUNCHED/exe")" = "$COPY/tintaro" ] ||
     fail "the program runs from $(readlink "/proc/$LAUNCHED/exe"), not from the user's copy"
 diff -r "$OPT" "$COPY" -x .installed >/dev/null || fail "the copy differs from the installed folder"
-[ -w "$COPY/Misdibujos" ] && [ -w "$COPY/dibujos/$(ls "$OPT/dibujos" | head -1)" ] ||
-    fail "the copy is not writable"
-
-# The main window opens on the default content of the copy.
-read -r tx ty < <(window_origin "$title")
-xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
-xdotool type --delay 20 "Ana"
-xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
-wait_for_window_of_width 1024 >/dev/null || fail "no main window"
+[ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] || fail "Misdibujos is not a link to $PICS"
+[ -w "$COPY/dibujos/$(ls "$OPT/dibujos" | head -1)" ] || fail "the copy is not writable"
+enter
+xdotool mousemove 607 732 click 1 # the camera
+wait_until 'compgen -G "$PICS/Ana *.bmp" >/dev/null' || fail "the camera saved nothing in $PICS"
+saved=$(compgen -G "$PICS/Ana *.bmp")
+cp "$saved" "$WORK/saved.bmp"
 stop
 
 # The child's work and the user's own setting; then a newer installation.
 category=$(ls "$OPT/dibujos" | head -1)
 echo work >"$COPY/Misdibujos/Ana_1.bmp"
 echo colouring >"$COPY/dibujos/$category/1.bmp"
-printf 'NO\r\n' >"$COPY/configuracion/guarda.txt"
-printf 'si\r\n' >"$OPT/configuracion/guarda.txt"
+printf 'NO\r\n' >"$COPY/configuracion/impresora.txt"
+printf 'si\r\n' >"$OPT/configuracion/impresora.txt"
 printf 'NO\r\n' >"$OPT/configuracion/adaptar.txt"
 echo "newer" >>"$OPT/README.txt"
 printf 'newer' >>"$OPT/tintaro" # bytes past the end of an ELF file do not stop it running
 echo "0.2 newer" >"$OPT/.release"
+give_home
 
+# Second start: the copy is refreshed without losing anything, and the open
+# button opens the last saved file by name, in the pictures folder.
 launch
 wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
-stop
 cmp -s "$OPT/tintaro" "$COPY/tintaro" || fail "the executable was not refreshed"
 cmp -s "$OPT/README.txt" "$COPY/README.txt" || fail "the content was not refreshed"
-[ "$(cat "$COPY/Misdibujos/Ana_1.bmp")" = work ] || fail "saved work was lost"
+[ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] && [ "$(cat "$PICS/Ana_1.bmp")" = work ] ||
+    fail "saved work was lost"
 [ "$(cat "$COPY/dibujos/$category/1.bmp")" = colouring ] || fail "a kept colouring was lost"
-[ "$(cat "$COPY/configuracion/guarda.txt")" = $'NO\r' ] || fail "the user's setting was replaced"
+[ "$(cat "$COPY/configuracion/impresora.txt")" = $'NO\r' ] || fail "the user's setting was replaced"
 cmp -s "$OPT/configuracion/adaptar.txt" "$COPY/configuracion/adaptar.txt" ||
     fail "a setting the user left alone did not follow the installation"
+enter
+xdotool mousemove 675 732 click 1 # the open button
+wait_until '[ -s "$HOME/opened" ]' || fail "the open button opened nothing"
+[ "$(cat "$HOME/opened")" = "file://$COPY/Misdibujos/Ana_1.bmp" ] || fail "opened $(cat "$HOME/opened")"
+cmp -s "$WORK/saved.bmp" "$saved" || fail "the saved colouring did not survive a second start"
+stop
 
-# XDG_DATA_HOME, when set, is where the copy goes.
-export XDG_DATA_HOME=$WORK/data
+# A copy made by an older package, in XDG_DATA_HOME, kept its saved work inside,
+# one file named like one in the pictures folder: it joins them, replacing nothing.
+export XDG_DATA_HOME=$HOME/data
+OLD=$XDG_DATA_HOME/tintaro
+mkdir -p "$XDG_DATA_HOME" && cp -a "$COPY" "$OLD" && rm "$OLD/Misdibujos" && mkdir "$OLD/Misdibujos"
+echo older >"$OLD/Misdibujos/Ana_1.bmp"
+echo first >"$OLD/Misdibujos/Ana_0.bmp"
+give_home
 launch
 wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
-[ "$(readlink "/proc/$LAUNCHED/exe")" = "$XDG_DATA_HOME/tintaro/tintaro" ] ||
-    fail "XDG_DATA_HOME was not used"
+[ "$(readlink "/proc/$LAUNCHED/exe")" = "$OLD/tintaro" ] || fail "XDG_DATA_HOME was not used"
+[ "$(readlink "$OLD/Misdibujos")" = "$PICS" ] || fail "the older Misdibujos is not a link to $PICS"
+[ "$(cat "$PICS/Ana_0.bmp" "$PICS/Ana_1.bmp" "$PICS/Ana_1 (2).bmp")" = $'first\nwork\nolder' ] ||
+    fail "saved work was lost on its way to $PICS: $(ls "$PICS" "$OLD/Misdibujos")"
 stop
+
+# Removing the package, and the user's copies with it, leaves the saved work alone.
+rm -rf "$ROOT" "$COPY" "$OLD"
+cmp -s "$WORK/saved.bmp" "$saved" && [ "$(cat "$PICS/Ana_1.bmp")" = work ] ||
+    fail "removing the program took saved work with it"
