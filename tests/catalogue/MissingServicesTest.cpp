@@ -17,11 +17,24 @@ void keep(QtMsgType, const QMessageLogContext &, const QString &message)
 
 using Press = std::function<void(int)>; // the n-th press of a button
 
-struct MissingService {
-    const char *name;
-    std::function<Press()> button;
-};
+Press soundButton()
+{
+    auto player = std::make_shared<SystemSoundPlayer>();
+    return [player](int n) {
+        player->play(QStringLiteral(TINTARO_APP_DIR "/sonidos/sonido%1.wav").arg(1 + n % 2));
+        QTest::qWait(300); // a sound loads and starts in its own time
+    };
+}
+Press printButton()
+{
+    return [](int) { openDefaultPrinter(); };
+}
+Press openButton()
+{
+    return [](int) { openWithDesktop(QUrl::fromLocalFile(TINTARO_APP_DIR "/fondo.jpg")); };
+}
 
+using MissingService = std::pair<const char *, Press (*)()>;
 class MissingServices : public ::testing::TestWithParam<MissingService>
 {
 };
@@ -31,7 +44,7 @@ class MissingServices : public ::testing::TestWithParam<MissingService>
 // complain at every sound and every open).
 TEST_P(MissingServices, AreSaidOnceAtMost)
 {
-    const Press press = GetParam().button();
+    const Press press = GetParam().second();
     logged.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keep);
     for (int n = 0; n < 3; ++n)
@@ -40,29 +53,9 @@ TEST_P(MissingServices, AreSaidOnceAtMost)
     EXPECT_LE(logged.size(), 1) << logged.join(QLatin1Char('\n')).toStdString();
 }
 
-QString sound(int n)
-{
-    return QStringLiteral(TINTARO_APP_DIR "/sonidos/sonido%1.wav").arg(1 + n % 2);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, MissingServices,
-    ::testing::Values(MissingService{"sound",
-                                     [] {
-                                         auto player = std::make_shared<SystemSoundPlayer>();
-                                         return [player](int n) {
-                                             player->play(sound(n));
-                                             QTest::qWait(
-                                                 300); // a sound loads and starts on its own time
-                                         };
-                                     }},
-                      MissingService{"printer", [] { return [](int) { openDefaultPrinter(); }; }},
-                      MissingService{"viewer",
-                                     [] {
-                                         return [](int) {
-                                             openWithDesktop(
-                                                 QUrl::fromLocalFile(TINTARO_APP_DIR "/fondo.jpg"));
-                                         };
-                                     }}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Buttons, MissingServices,
+                         ::testing::Values(MissingService{"sound", soundButton},
+                                           MissingService{"printer", printButton},
+                                           MissingService{"viewer", openButton}),
+                         [](const auto &info) { return std::string(info.param.first); });
 } // namespace

@@ -8,7 +8,7 @@
 # software centre's metainfo and the manual page pass their validators.
 # Argument: the build folder (holds CPackConfig.cmake).
 source "$(dirname "$0")/lib.sh"
-need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man identify
+need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man identify xdg-user-dir
 BUILD=$1
 fail() { echo "$*"; exit 1; }
 
