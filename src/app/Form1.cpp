@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "catalogue/SavedNames.h"
 #include "layout/Placement.h"
 #include "platform/TwipGeometry.h"
 
@@ -133,13 +134,25 @@ QString Form1::categoryBaseName(int index) const
     // A logo name needs an extension and at least one character before it.
     if (logo.size() <= 4)
         return {};
-    return logo.left(logo.size() - 4);
+    const QString base = logo.left(logo.size() - 4);
+    return isOneFolderName(base) ? base : QString();
+}
+
+QString Form1::categoryFolder(int index) const
+{
+    const QString base = categoryBaseName(index);
+    if (base.isEmpty())
+        return {};
+    // The fixed part is made a path first; the name goes in as it is.
+    return appPath(QStringLiteral("\\dibujos\\")) + base + QLatin1Char('/');
 }
 
 QString Form1::drawingPath(const QString &extension) const
 {
-    return appPath(QStringLiteral("\\dibujos\\") + categoryBaseName(categoryIndex) +
-                   QStringLiteral("\\") + QString::number(drawingNumber) + extension);
+    const QString folder = categoryFolder(categoryIndex);
+    if (folder.isEmpty())
+        return {};
+    return folder + QString::number(drawingNumber) + extension;
 }
 
 void Form1::playSound(const QString &relative)

@@ -58,9 +58,9 @@ public:
     std::array<ImageHolder *, 3> Image2; // tool icons: fill, pencil, straight line
     ImageHolder *Image4;                 // hidden holder of the canvas's current cursor picture
     AnimatedPicture *Gif89a1;            // animation over the chosen tool's icon
-    FileList File1;                      // categories: the files of "logos"
-    FileList File2;                      // textures: the files of "texturas"
-    FileList File4;                      // saved snapshots: the files of "Misdibujos" at start-up
+    FileList File1{FileList::Order::ForReaders}; // categories: the files of "logos"
+    FileList File2;                              // textures: the files of "texturas"
+    FileList File4;                              // saved snapshots: the files of "Misdibujos"
 
     // ---- State of the main window ------------------------------------------
     qint64 pickedColour = 0;        // colour last read from the palette or a swatch (packed)
@@ -128,6 +128,13 @@ public:
     void beginDrawingVisit();
     DrawingVisit shownVisit;
     UndoOrigins undoOrigins;
+    // The fit toggle's last press on the drawing shown: the canvas before it and
+    // the canvas it made, so that the next press can give the first back exactly.
+    struct FitToggleMemory {
+        DrawingVisit visit;
+        QImage before;
+        QImage shown;
+    } fitMemory;
 
     // ---- Canvas and tools -------------------------------------------------
     void Picture1_Mousedown(int button, int shift, float x, float y);
@@ -167,12 +174,18 @@ public:
     // Ends the program.
     std::function<void()> quitProgram = &quitApplication;
 
-    // A path under the application folder, written with backslashes as the
-    // program's paths are: "\dibujos\casa\1.gif".
+    // A path under the application folder from one of the program's own fixed
+    // relative paths, written with backslashes: "\sonidos\sonido1.wav". Never
+    // give it data such as a category name: its backslashes become separators.
     QString appPath(const QString &relative) const;
     // Base name of category i (its logo name less the extension), or empty for
-    // a missing entry or a logo name too short to have one.
+    // a missing entry, a logo name too short to have one, or a base name that
+    // cannot be one folder name (see isOneFolderName).
     QString categoryBaseName(int index) const;
+    // The drawings' folder of category i, ending in a separator, with the base
+    // name as one folder name; empty when the category has no base name.
+    QString categoryFolder(int index) const;
+    // The current drawing's file with the extension; empty without a category.
     QString drawingPath(const QString &extension) const;
     void playSound(const QString &relative);
 
@@ -192,6 +205,8 @@ private:
     void fillWithCurrentColour(QPoint at);
     void fillWithTexture(QPoint at);
     void rememberPoint(float x, float y);
+    // The undo snapshot of a step that does not mark the drawing as changed.
+    void keepUndoSnapshot();
     void drawLineFromLastPoint(float x, float y);
 
     QString programFolder; // where start-up finds the content

@@ -80,17 +80,16 @@ void Form1::readSettings(QString *borra, QString *impresora, QString *guarda)
 void Form1::cleanUpColouredCopies()
 {
     for (int i = 0; i < File1.listCount(); ++i) {
-        const QString base = categoryBaseName(i);
-        if (base.isEmpty())
+        const QString folder = categoryFolder(i);
+        if (folder.isEmpty())
             continue;
-        const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
         // Read once: most drawings have no kept colouring, and each miss would
         // read the folder again.
         const FolderListing drawings(folder);
-        for (int n = 1; !drawings.find(QString::number(n) + QStringLiteral(".gif")).isEmpty();
-             ++n) {
+        for (int n = 1;
+             !drawings.findNonFolder(QString::number(n) + QStringLiteral(".gif")).isEmpty(); ++n) {
             const QString copy = QString::number(n) + QStringLiteral(".bmp");
-            if (drawings.find(copy) == copy)
+            if (drawings.findNonFolder(copy) == copy)
                 QFile::remove(folder + copy);
         }
     }

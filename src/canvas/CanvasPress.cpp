@@ -59,6 +59,11 @@ void Form1::Picture1_Mousedown(int, int, float x, float y)
 void Form1::SaveUndoStep()
 {
     drawingChanged = true;
+    keepUndoSnapshot();
+}
+
+void Form1::keepUndoSnapshot()
+{
     copyPixels(Picture1->image(), Image1[static_cast<std::size_t>(undoIndex)]->heldPicture());
     undoOrigins.record(undoIndex, shownVisit);
     undoIndex = static_cast<qint16>((undoIndex + 1) % static_cast<int>(Image1.size()));

@@ -5,6 +5,7 @@
 #include "platform/TwipGeometry.h"
 #include "platform/Twips.h"
 
+#include <QFileInfo>
 #include <QPushButton>
 
 void Form1::LoadCurrentDrawing()
@@ -13,9 +14,10 @@ void Form1::LoadCurrentDrawing()
     if (categoryBaseName(categoryIndex).isEmpty())
         return;
     const QString copyName = QString::number(drawingNumber) + QStringLiteral(".bmp");
-    const bool hasCopy = findFile(drawingPath(QStringLiteral(".bmp"))) == copyName;
-    const QImage drawing =
-        loadPicture(drawingPath(hasCopy ? QStringLiteral(".bmp") : QStringLiteral(".gif")));
+    const QString copy = drawingPath(QStringLiteral(".bmp"));
+    // A folder that carries the kept colouring's name is no kept colouring.
+    const bool hasCopy = findFile(copy) == copyName && !QFileInfo(copy).isDir();
+    const QImage drawing = loadPicture(hasCopy ? copy : drawingPath(QStringLiteral(".gif")));
     // A picture that cannot be loaded leaves the holder with the previous one.
     if (!drawing.isNull())
         Picture8->setPicture(drawing);
@@ -23,13 +25,13 @@ void Form1::LoadCurrentDrawing()
 
 void Form1::CountDrawings()
 {
-    const QString base = categoryBaseName(categoryIndex);
+    const QString folder = categoryFolder(categoryIndex);
     int count = 0;
-    if (!base.isEmpty()) {
-        const QString folder = appPath(QStringLiteral("\\dibujos\\") + base + QStringLiteral("\\"));
+    if (!folder.isEmpty()) {
         const FolderListing drawings(folder);
-        while (count < 32767 &&
-               !drawings.find(QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
+        while (
+            count < 32767 &&
+            !drawings.findNonFolder(QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
             ++count;
     }
     drawingCount = static_cast<qint16>(count);

@@ -64,11 +64,12 @@ void Form1::Command5_Click()
 
 void Form1::Command1_Click()
 {
+    // The same visit goes on: one undo press brings back what was erased.
+    keepUndoSnapshot();
     if (!categoryBaseName(categoryIndex).isEmpty()) {
         const QString copy = drawingPath(QStringLiteral(".bmp"));
         if (findFile(copy) == QString::number(drawingNumber) + QStringLiteral(".bmp"))
             QFile::remove(copy);
-        // The same visit goes on: undo may still bring back what was erased.
         const QImage blank = loadPicture(drawingPath(QStringLiteral(".gif")));
         if (!blank.isNull())
             Picture8->setPicture(blank);

@@ -8,10 +8,15 @@ namespace
 // Most file systems allow at most this many bytes in one file name.
 constexpr qsizetype maxFileNameBytes = 255;
 
+bool isControl(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F); // C0 and C1 controls, DEL
+}
+
 bool isForbiddenInFileName(char16_t c)
 {
-    // C0 and C1 controls, DEL, and what Windows does not allow in file names.
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || QStringView(u"\\/:*?\"<>|").contains(c);
+    // Controls and what Windows does not allow in file names.
+    return isControl(c) || QStringView(u"\\/:*?\"<>|").contains(c);
 }
 
 // Where the next character starts (a surrogate pair is one character).
@@ -103,4 +108,14 @@ QString savedSnapshotName(const QString &userName, const QDateTime &when)
     const QString suffix = dateAndTimePart(when);
     const qsizetype budget = maxFileNameBytes - suffix.toUtf8().size();
     return cutToUtf8Bytes(fileSafeName(userName), budget) + suffix;
+}
+
+bool isOneFolderName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (const QChar c : name)
+        if (isControl(c.unicode()) || c == u'\\' || c == u'/')
+            return false;
+    return true;
 }

@@ -16,3 +16,9 @@ QString savedSnapshotName(const QString &userName, const QDateTime &when);
 
 // The name part alone after the replacements above, before any cutting.
 QString fileSafeName(const QString &userName);
+
+// True when the name can stand as one folder name inside the program's folders:
+// not empty, not "." or "..", and without a backslash, a slash or a control
+// character.
+// A category's name is data: a name that could reach another folder is refused.
+bool isOneFolderName(const QString &name);

@@ -5,6 +5,7 @@
 #include "platform/PictureIO.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 // Saved colourings live in "Misdibujos" for good: the program never deletes them.
@@ -22,11 +23,26 @@ void Form1::Command10_Click()
 
 void Form1::Command11_Click()
 {
-    // The list is the folder as it was at start-up; its last entry by name.
-    const int last = File4.listCount() - 1;
-    if (last < 0 || !openDocument)
+    // Read now, so that a colouring saved in this run is there too; the file
+    // saved last is the newest, whatever its name (names are not in time
+    // order: "Ana 10-1-2027" sorts before "Ana 9-1-2027"). Equal times: the
+    // later name.
+    File4.setPath(appPath(QStringLiteral("\\Misdibujos")));
+    QString newest;
+    QDateTime newestTime;
+    for (int i = 0; i < File4.listCount(); ++i) {
+        const QFileInfo file(File4.entryPath(i));
+        if (!file.isFile())
+            continue;
+        const QDateTime modified = file.lastModified();
+        if (newest.isEmpty() || modified >= newestTime) {
+            newest = file.filePath();
+            newestTime = modified;
+        }
+    }
+    if (newest.isEmpty() || !openDocument)
         return;
-    openDocument(QUrl::fromLocalFile(File4.entryPath(last)));
+    openDocument(QUrl::fromLocalFile(newest));
 }
 
 void Form1::Command2_Click()

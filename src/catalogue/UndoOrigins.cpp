@@ -6,6 +6,12 @@ void UndoOrigins::record(int slot, const DrawingVisit &visit)
         origins[static_cast<std::size_t>(slot)] = visit;
 }
 
+void UndoOrigins::forget(int slot)
+{
+    if (slot >= 0 && slot < slotCount)
+        origins[static_cast<std::size_t>(slot)].reset();
+}
+
 bool UndoOrigins::takenOn(int slot, const DrawingVisit &visit) const
 {
     if (slot < 0 || slot >= slotCount)

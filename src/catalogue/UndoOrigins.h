@@ -21,6 +21,9 @@ public:
     static constexpr int slotCount = 4;
 
     void record(int slot, const DrawingVisit &visit);
+    // The slot's snapshot was put back: it belongs to no visit any more, so
+    // that undo never brings back what it took away.
+    void forget(int slot);
     // True when the slot holds a snapshot taken on that visit.
     bool takenOn(int slot, const DrawingVisit &visit) const;
 

@@ -14,8 +14,9 @@ void Form1::Command9_Click()
     const int width = static_cast<int>(Picture1->scaleWidth());
     const int height = static_cast<int>(Picture1->scaleHeight());
     const std::array<QLine, 10> lines = mosaicLines(width, height, &ProgramRandom::next);
-    // Retained, so the lines become part of the drawing; yet they leave no undo
-    // step and do not mark the drawing as changed: only colouring does that.
+    // Retained, so the lines become part of the drawing: one undo press takes
+    // them away. They do not mark the drawing as changed: only colouring does.
+    keepUndoSnapshot();
     for (const QLine &line : lines) {
         Picture1->setAutoRedraw(true);
         Picture1->line(line.p1(), line.p2(), mosaicLineColour);

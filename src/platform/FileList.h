@@ -10,6 +10,12 @@
 class FileList
 {
 public:
+    enum class Order {
+        IgnoringCase, // by character codes, letter case ignored
+        ForReaders,   // as a Spanish reader expects: case and accents ignored
+    };
+    explicit FileList(Order order = Order::IgnoringCase) : order(order) {}
+
     // Points the list at a folder and reads it. False when the folder is missing.
     bool setPath(const QString &folder);
     QString path() const { return folder; }
@@ -20,6 +26,7 @@ public:
     QString entryPath(int index) const;
 
 private:
+    Order order;
     QString folder;
     QStringList names;
 };

@@ -43,6 +43,8 @@ FolderListing::FolderListing(const QString &folder)
         entries.next();
         const QString name = entries.fileName();
         names.insert(name);
+        if (entries.fileInfo().isDir())
+            folders.insert(name);
         const QString folded = name.toCaseFolded();
         if (!byFoldedName.contains(folded)) // the first in folder order answers, as in findFile
             byFoldedName.insert(folded, name);
@@ -56,6 +58,12 @@ QString FolderListing::find(const QString &name) const
     if (names.contains(name))
         return name;
     return byFoldedName.value(name.toCaseFolded());
+}
+
+QString FolderListing::findNonFolder(const QString &name) const
+{
+    const QString found = find(name);
+    return folders.contains(found) ? QString() : found;
 }
 
 bool readFirstLine(const QString &path, QString *line)

@@ -26,9 +26,13 @@ public:
     explicit FolderListing(const QString &folder);
     // As findFile(folder + "/" + name) for a bare file name.
     QString find(const QString &name) const;
+    // As find, but empty when the name found is a folder's: a folder called
+    // "2.gif" is not a drawing.
+    QString findNonFolder(const QString &name) const;
 
 private:
     QSet<QString> names;
+    QSet<QString> folders;
     QHash<QString, QString> byFoldedName; // the first name in folder order for each
 };
 

@@ -49,7 +49,7 @@ QRgb *destRow(QImage &dest, int y)
     return reinterpret_cast<QRgb *>(dest.scanLine(y));
 }
 
-// AND and OR are separable: combine the covered rows first, then the covered columns.
+// AND, OR and the darkest are separable: combine the covered rows first, then the covered columns.
 template <typename Combine>
 void stretchBitwise(const QImage &src, QImage &dest, const AxisCover &cols, const AxisCover &rows,
                     Combine combine)
@@ -121,6 +121,18 @@ void stretchAverage(const QImage &src, QImage &dest, const AxisCover &cols, cons
     }
 }
 
+// The darker of two pixels by their brightness; between equally bright ones the
+// lower value, so that the result never depends on the order of the pixels.
+QRgb darker(QRgb a, QRgb b)
+{
+    const auto brightness = [](QRgb c) { return 299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c); };
+    const int ba = brightness(a);
+    const int bb = brightness(b);
+    if (ba != bb)
+        return ba < bb ? a : b;
+    return (a & 0xFFFFFFu) <= (b & 0xFFFFFFu) ? a : b;
+}
+
 } // namespace
 
 QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
@@ -147,6 +159,9 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
         break;
     case StretchMode::Average:
         stretchAverage(source, dest, cols, rows);
+        break;
+    case StretchMode::Darkest:
+        stretchBitwise(source, dest, cols, rows, darker);
         break;
     }
     return dest;

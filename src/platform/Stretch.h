@@ -8,6 +8,8 @@ enum class StretchMode {
     Or,      // bitwise OR: "white on black", white survives shrinking
     Nearest, // the source pixel under the destination pixel's centre
     Average, // half-tone: the average of the covered pixels
+    Darkest, // the darkest covered pixel, as it is: colours stay exact and dark
+             // outlines survive shrinking, so closed areas stay closed
 };
 
 // Scales src to width x height (Format_RGB32). Never smooths: when a destination

@@ -146,16 +146,30 @@ TEST_F(SavedWork, FailedSaveLeavesCanvasAndEarlierFilesAsTheyWere)
     EXPECT_EQ(w.drawingNumber, 2);
 }
 
-TEST_F(SavedWork, OpenButtonOpensTheLastNameOfTheListAtStartUp)
+TEST_F(SavedWork, OpenButtonOpensTheNewestFileOfTheFolderAsItIsThen)
 {
-    app.writePicture("Misdibujos/Sin_nombre 12-3-2012--10-0-0.bmp", lineDrawing(4, 4));
-    app.writePicture("Misdibujos/Sin_nombre 9-3-2012--10-0-0.bmp", lineDrawing(4, 4));
-    userName = "Zoe"; // sorts after both, but saved after start-up
+    const QString early = "Misdibujos/Ana 9-1-2027--10-0-0.bmp";
+    const QString late = "Misdibujos/Ana 10-1-2027--10-0-0.bmp"; // sorts first
+    const auto touch = [this](const QString &relative, const QDateTime &when) {
+        QFile file(app.file(relative));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(when, QFileDevice::FileModificationTime));
+    };
+    const QDateTime hourAgo = QDateTime::currentDateTime().addSecs(-3600);
+    for (const QString &name : {early, late}) {
+        app.writePicture(name, lineDrawing(4, 4));
+        touch(name, hourAgo);
+    }
+    userName = "Ana";
     Form1 &w = loadAt(fifthOfMarch);
-    w.Command10_Click();
+    w.Command11->click(); // equal times: the later name
+    touch(late, hourAgo.addSecs(60));
     w.Command11->click();
-    EXPECT_EQ(opened, QList<QUrl>{QUrl::fromLocalFile(
-                          app.file("Misdibujos/Sin_nombre 9-3-2012--10-0-0.bmp"))});
+    w.Command10_Click(); // saved now: the newest, though not the last name
+    w.Command11->click();
+    EXPECT_EQ(opened, (QList<QUrl>{
+                          QUrl::fromLocalFile(app.file(early)), QUrl::fromLocalFile(app.file(late)),
+                          QUrl::fromLocalFile(app.file("Misdibujos/Ana 5-3-2012--9-7-3.bmp"))}));
 }
 
 TEST_F(SavedWork, OpenButtonWithNothingSavedDoesNothing)
