@@ -3,6 +3,7 @@
 #include "platform/HeldMessages.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
