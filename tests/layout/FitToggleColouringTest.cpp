@@ -1,5 +1,5 @@
 #include "canvas/FloodFill.h"
-#include "support/WindowOnScreen.h"
+#include "support/CatalogueFixture.h"
 
 #include <QPushButton>
 #include <QSet>
@@ -10,33 +10,11 @@ namespace
 // pixels would show it.
 constexpr QRgb orange = 0xFFE0A000, teal = 0xFF00A0E0, green = 0xFF00C000;
 
-QImage canvas(const Form1 &w)
-{
-    return w.Picture1->image();
-}
-
 // The middle of one of the four closed areas of the line drawing.
 QPoint inArea(const Form1 &w, int column, int row)
 {
-    const QSize size = canvas(w).size();
+    const QSize size = w.Picture1->image().size();
     return {size.width() * (column * 2 + 1) / 4, size.height() * (row * 2 + 1) / 4};
-}
-
-// A press of the fill tool, or of the pencil (a dot), in a colour.
-void press(Form1 &w, int tool, QPoint at, QRgb colour)
-{
-    w.red = qRed(colour);
-    w.green = qGreen(colour);
-    w.blue = static_cast<qint16>(qBlue(colour));
-    w.currentTool = tool;
-    w.Picture1_Mousedown(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
-    w.Picture1_MouseUp(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
-    w.currentTool = 0;
-}
-
-void fillArea(Form1 &w, int column, int row, QRgb colour)
-{
-    press(w, 0, inArea(w, column, row), colour);
 }
 
 QSet<QRgb> coloursOf(const QImage &image)
@@ -49,7 +27,7 @@ QSet<QRgb> coloursOf(const QImage &image)
 }
 } // namespace
 
-using FitToggleColouring = WindowOnScreen;
+using FitToggleColouring = CatalogueFixture;
 
 TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
 {
@@ -57,8 +35,8 @@ TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
     for (const char *fit : {"NO", "SI"}) {
         SCOPED_TRACE(fit);
         setting("adaptar.txt", fit);
-        Form1 &w = loadOnScreen(1024, 768);
-        fillArea(w, 0, 0, orange);
+        Form1 &w = load();
+        fillAt(w, inArea(w, 0, 0), orange);
         const QImage coloured = canvas(w);
 
         w.Command7->click();
@@ -70,8 +48,9 @@ TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
         // Painted at the other size: both colourings come back, in exact colours,
         // and the outlines still close every area.
         w.Command7->click();
-        fillArea(w, 1, 1, teal);
-        press(w, 1, inArea(w, 1, 1) + QPoint(canvas(w).width() / 16, 0), orange);
+        fillAt(w, inArea(w, 1, 1), teal);
+        w.currentTool = 1; // a dot of the pencil
+        fillAt(w, inArea(w, 1, 1) + QPoint(canvas(w).width() / 16, 0), orange);
         w.Command7->click();
         const QImage back = canvas(w);
         ASSERT_EQ(back.size(), coloured.size());
