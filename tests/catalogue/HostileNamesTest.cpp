@@ -2,7 +2,6 @@
 #include "support/CatalogueFixture.h"
 
 #include <QPushButton>
-#include <functional>
 
 TEST(CategoryName, MustBeOneFolderName)
 {
@@ -15,102 +14,64 @@ TEST(CategoryName, MustBeOneFolderName)
 
 namespace
 {
-struct FileState {
-    QByteArray bytes;
-    QDateTime modified;
-    bool operator==(const FileState &) const = default;
-};
-
 // Every file under root with its bytes and time, but those of the category
 // folder the program may write to.
-QMap<QString, FileState> filesUnder(const QString &root, const QString &writable)
+QMap<QString, QByteArray> filesUnder(const QString &root, const QString &writable)
 {
-    QMap<QString, FileState> files;
+    QMap<QString, QByteArray> files;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        if (!path.startsWith(writable) && file.open(QIODevice::ReadOnly))
-            files.insert(path, {file.readAll(), it.fileInfo().lastModified()});
+        QFile file(it.next());
+        if (!file.fileName().startsWith(writable) && file.open(QIODevice::ReadOnly))
+            files[file.fileName()] =
+                file.readAll() + it.fileInfo().lastModified().toString(Qt::ISODateWithMs).toUtf8();
     }
     return files;
-}
-
-void pressUntilCategory(Form1 &w, const QString &logo)
-{
-    for (int i = 0; i < w.File1.listCount() && w.File1.list(w.categoryIndex) != logo; ++i)
-        w.Command5_Click();
-}
-
-void fill(Form1 &w)
-{
-    w.Picture1_Mousedown(1, 0, 3, 3);
 }
 } // namespace
 
 TEST(HostileCategory, ChangesNothingButItsOwnCategoryFolder)
 {
-    struct Action {
-        const char *name;
-        std::function<void(Form1 &, const QString &logo)> run; // null: the start-up clean-up
-    };
-    const QList<Action> actions{
-        {"start-up clean-up", nullptr},
-        {"category button",
-         [](Form1 &w, const QString &) {
-             fill(w);
-             w.Command5_Click();
-             w.Command5_Click(); // both categories left with a changed drawing
-         }},
-        {"fill and next",
-         [](Form1 &w, const QString &logo) {
-             pressUntilCategory(w, logo);
-             fill(w);
-             w.command4_Click();
-         }},
-        {"quit",
-         [](Form1 &w, const QString &logo) {
-             pressUntilCategory(w, logo);
-             fill(w);
-             w.Command2_Click();
-         }},
-    };
     // A logo's name cannot hold a slash here, and one starting with a dot is
     // hidden: those names are refused above.
-    const QList<QString> names{"animales\\..\\..\\..\\fuera", QString::fromUtf8("ani\x01males")};
-    for (const QString &name : names) {
-        for (const Action &action : actions) {
-            SCOPED_TRACE(name.toStdString() + " / " + action.name);
-            const QTemporaryDir root;
-            const QString app = root.filePath("app");
-            const QImage logo = lineDrawing(20, 20);
-            // What a name's path reaches, read as a path or as one folder name.
-            for (const QString &folder : {root.filePath("fuera"), app + "/dibujos/" + name}) {
-                QDir().mkpath(folder);
-                lineDrawing(30, 30).save(folder + "/1.gif", "PNG");
-                lineDrawing(30, 30, 5).save(folder + "/1.bmp", "BMP");
+    for (const QString &name : {QString("animales\\..\\..\\..\\fuera"), QString("ani\x01males")}) {
+        const char *actions[] = {"start-up clean-up", "category button", "fill and next", "quit"};
+        for (int action = 0; action < 4; ++action) {
+            SCOPED_TRACE(name.toStdString() + " / " + actions[action]);
+            const TempAppFolder root;
+            // What the name's path reaches, read as a path or as one folder name.
+            for (const QString &folder : {QString("fuera"), "app/dibujos/" + name}) {
+                root.writePicture(folder + "/1.gif", lineDrawing(30, 30));
+                root.writePicture(folder + "/1.bmp", lineDrawing(30, 30, 5));
             }
-            QDir().mkpath(app + "/logos");
-            QDir().mkpath(app + "/dibujos/animales");
-            logo.save(app + "/logos/animales.gif", "PNG");
-            logo.save(app + "/logos/" + name + ".gif", "PNG");
-            lineDrawing(40, 40).save(app + "/dibujos/animales/1.gif", "PNG");
-            if (action.run) {
-                QDir().mkpath(app + "/configuracion");
-                QFile borra(app + "/configuracion/borra.txt");
-                ASSERT_TRUE(borra.open(QIODevice::WriteOnly) && borra.write("NO") == 2);
-            }
-            const auto before = filesUnder(root.path(), app + "/dibujos/animales/");
+            root.writePicture("app/logos/animales.gif", lineDrawing(20, 20));
+            root.writePicture("app/logos/" + name + ".gif", lineDrawing(20, 20));
+            root.writePicture("app/dibujos/animales/1.gif", lineDrawing(40, 40));
+            if (action > 0)
+                root.writeText("app/configuracion/borra.txt", "NO");
+            const QString writable = root.file("app/dibujos/animales/");
+            const auto before = filesUnder(root.path(), writable);
 
-            Form1 w(app);
+            Form1 w(root.file("app"));
             w.setSoundPlayer(
                 std::make_unique<RecordingSoundPlayer>(std::make_shared<QStringList>()));
             w.quitProgram = [] {};
             w.Form_Load();
             ASSERT_EQ(w.File1.listCount(), 2);
-            if (action.run)
-                action.run(w, name + ".gif");
-            EXPECT_EQ(filesUnder(root.path(), app + "/dibujos/animales/"), before);
+            // Fill and next, quit: on the named category; the category button
+            // leaves both categories with a changed drawing.
+            for (int i = 0; action >= 2 && i < 2 && w.File1.list(w.categoryIndex) != name + ".gif";
+                 ++i)
+                w.Command5_Click();
+            if (action > 0)
+                w.Picture1_Mousedown(1, 0, 3, 3); // a fill
+            for (int press = 0; action == 1 && press < 2; ++press)
+                w.Command5_Click();
+            if (action == 2)
+                w.command4_Click();
+            if (action == 3)
+                w.Command2_Click();
+            EXPECT_EQ(filesUnder(root.path(), writable), before);
         }
     }
 }

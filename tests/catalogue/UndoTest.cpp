@@ -121,16 +121,3 @@ TEST_F(Undo, NeverPutsAnotherDrawingsSnapshotOnTheCanvas)
     w.Command6_Click();
     EXPECT_EQ(canvas(w), kept);
 }
-
-TEST_F(Undo, AfterStartingAgainBringsBackTheColouring)
-{
-    writeCategory("animales", 2);
-    Form1 &w = load();
-    paintStep(w, {5, 5}, qRgb(0, 200, 0));
-    paintStep(w, {15, 5}, qRgb(0, 0, 200));
-    const QImage painted = canvas(w);
-    w.Command1_Click();
-    w.Command6_Click();
-    EXPECT_EQ(canvas(w), painted);
-    EXPECT_FALSE(app.exists("dibujos/animales/1.bmp")) << "undo writes nothing";
-}

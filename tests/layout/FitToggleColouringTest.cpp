@@ -1,32 +1,20 @@
 #include "canvas/FloodFill.h"
-#include "support/WindowOnScreen.h"
+#include "support/CatalogueFixture.h"
 
 #include <QPushButton>
 #include <QSet>
 
 namespace
 {
-constexpr QRgb red = 0xFFE00000, blue = 0xFF0000E0, green = 0xFF00C000;
-
-QImage canvas(const Form1 &w)
-{
-    return w.Picture1->image();
-}
+// Orange and teal share the bits of a third colour: a stretch that mixed
+// pixels would show it.
+constexpr QRgb orange = 0xFFE0A000, teal = 0xFF00A0E0, green = 0xFF00C000;
 
 // The middle of one of the four closed areas of the line drawing.
 QPoint inArea(const Form1 &w, int column, int row)
 {
-    const QSize size = canvas(w).size();
+    const QSize size = w.Picture1->image().size();
     return {size.width() * (column * 2 + 1) / 4, size.height() * (row * 2 + 1) / 4};
-}
-
-void fillArea(Form1 &w, int column, int row, QRgb colour)
-{
-    w.red = qRed(colour);
-    w.green = qGreen(colour);
-    w.blue = static_cast<qint16>(qBlue(colour));
-    const QPoint at = inArea(w, column, row);
-    w.Picture1_Mousedown(1, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 QSet<QRgb> coloursOf(const QImage &image)
@@ -39,7 +27,7 @@ QSet<QRgb> coloursOf(const QImage &image)
 }
 } // namespace
 
-using FitToggleColouring = WindowOnScreen;
+using FitToggleColouring = CatalogueFixture;
 
 TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
 {
@@ -47,26 +35,28 @@ TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
     for (const char *fit : {"NO", "SI"}) {
         SCOPED_TRACE(fit);
         setting("adaptar.txt", fit);
-        Form1 &w = loadOnScreen(1024, 768);
-        fillArea(w, 0, 0, red);
+        Form1 &w = load();
+        fillAt(w, inArea(w, 0, 0), orange);
         const QImage coloured = canvas(w);
 
         w.Command7->click();
         ASSERT_NE(canvas(w).size(), coloured.size());
-        EXPECT_EQ(canvas(w).pixel(inArea(w, 0, 0)), red) << "carried to the other size";
+        EXPECT_EQ(canvas(w).pixel(inArea(w, 0, 0)), orange) << "carried to the other size";
         w.Command7->click();
         EXPECT_EQ(canvas(w), coloured) << "twice gives back the canvas, pixel for pixel";
 
         // Painted at the other size: both colourings come back, in exact colours,
         // and the outlines still close every area.
         w.Command7->click();
-        fillArea(w, 1, 1, blue);
+        fillAt(w, inArea(w, 1, 1), teal);
+        w.currentTool = 1; // a dot of the pencil
+        fillAt(w, inArea(w, 1, 1) + QPoint(canvas(w).width() / 16, 0), orange);
         w.Command7->click();
         const QImage back = canvas(w);
         ASSERT_EQ(back.size(), coloured.size());
-        EXPECT_EQ(back.pixel(inArea(w, 0, 0)), red);
-        EXPECT_EQ(back.pixel(inArea(w, 1, 1)), blue);
-        EXPECT_EQ(coloursOf(back), (QSet<QRgb>{0xFFFFFFFF, 0xFF000000, red, blue}));
+        EXPECT_EQ(back.pixel(inArea(w, 0, 0)), orange);
+        EXPECT_EQ(back.pixel(inArea(w, 1, 1)), teal);
+        EXPECT_EQ(coloursOf(back), (QSet<QRgb>{0xFFFFFFFF, 0xFF000000, orange, teal}));
         QImage probe = back;
         floodFillBorder(probe, inArea(w, 1, 0), qRgb(0, 0, 0), green);
         for (const QPoint other : {inArea(w, 0, 0), inArea(w, 0, 1), inArea(w, 1, 1)})
