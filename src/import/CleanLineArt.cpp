@@ -250,6 +250,45 @@ QSize fittedInside(QSize size, QSize box)
     return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
+// The lines of a picture at twice the size they will have in the drawing
+// (shrinking them with the AND rule later keeps every line however thin):
+// black and white, specks and pinholes gone.
+struct Lines {
+    cv::Mat1b ink;
+    QSize inner;        // the size the lines will have in the drawing
+    double scale = 1;   // of the working size to the picture
+    int speck = 4;      // pixels of the working size: smaller pieces are specks
+    int tinyPieces = 0; // specks and pinholes removed
+};
+
+Lines findLines(const QImage &picture)
+{
+    Lines lines;
+    lines.inner = fittedInside(picture.size(), importedDrawingSize - QSize(2, 2) * margin);
+    const QSize working = lines.inner * 2;
+    lines.scale = double(working.width()) / picture.width();
+    cv::Mat1b grey = greyOf(picture);
+    cv::resize(grey, grey, cv::Size(working.width(), working.height()), 0, 0,
+               lines.scale < 1 ? cv::INTER_AREA : cv::INTER_LINEAR);
+    lines.ink = threshold(grey);
+    const double side = std::max(working.width(), working.height()) / 400.0;
+    lines.speck = std::max(4, int(std::lround(side * side)));
+    lines.tinyPieces = removeTinyPieces(lines.ink, lines.speck);
+    return lines;
+}
+
+// The part of the picture that holds its lines, with a little white around.
+QRect linesWithMargin(const Lines &lines, QRect picture)
+{
+    std::vector<cv::Point> black;
+    cv::findNonZero(lines.ink, black);
+    const cv::Rect box = cv::boundingRect(black);
+    const QRectF found(box.x / lines.scale, box.y / lines.scale, box.width / lines.scale,
+                       box.height / lines.scale);
+    const double room = 0.03 * std::max(found.width(), found.height()) + 2;
+    return found.adjusted(-room, -room, room, room).toAlignedRect() & picture;
+}
+
 CleanedDrawing refused(const QString &why)
 {
     CleanedDrawing result;
@@ -269,30 +308,25 @@ CleanedDrawing cleanLineArt(const QImage &picture, int gap, QSize smallCanvas)
 {
     if (picture.isNull())
         return refused("imagen vacía / empty picture");
-    // The lines are found at twice the final size and shrunk with the AND rule,
-    // which keeps every line however thin.
-    const QSize inner = fittedInside(picture.size(), importedDrawingSize - QSize(2, 2) * margin);
-    const QSize working = inner * 2;
-    cv::Mat1b grey = greyOf(picture);
-    cv::resize(grey, grey, cv::Size(working.width(), working.height()), 0, 0,
-               working.width() < picture.width() ? cv::INTER_AREA : cv::INTER_LINEAR);
-    const double scale = double(working.width()) / picture.width();
-
-    cv::Mat1b ink = threshold(grey);
-    if (cv::countNonZero(ink) == 0) {
+    Lines lines = findLines(picture);
+    if (cv::countNonZero(lines.ink) == 0) {
         CleanedDrawing blank = refused("no tiene líneas / has no lines");
         blank.blank = true;
         return blank;
     }
-    const int speck = std::max(4, int(std::lround(std::pow(working.width() / 400.0, 2))));
-    const int tinyPieces = removeTinyPieces(ink, speck);
-    if (tinyPieces > mostTinyPieces)
+    if (lines.tinyPieces > mostTinyPieces)
         return refused(QString("no parece un dibujo de líneas: %1 manchas y zonas diminutas / does "
                                "not look like line art: %1 tiny specks and areas")
-                           .arg(tinyPieces));
+                           .arg(lines.tinyPieces));
+    // White margins are dropped, so that the lines fill the drawing.
+    const QRect kept = linesWithMargin(lines, picture.rect());
+    if (kept != picture.rect())
+        lines = findLines(picture.copy(kept));
+    const QSize inner = lines.inner;
+    cv::Mat1b &ink = lines.ink;
 
     CleanedDrawing result;
-    result.gapsClosed = closeGaps(ink, int(std::lround(gap * scale)), speck);
+    result.gapsClosed = closeGaps(ink, int(std::lround(gap * lines.scale)), lines.speck);
 
     const QImage shrunk =
         stretchImage(pictureOf(ink), inner.width(), inner.height(), StretchMode::And);
@@ -301,7 +335,7 @@ CleanedDrawing cleanLineArt(const QImage &picture, int gap, QSize smallCanvas)
                     (importedDrawingSize.height() - inner.height()) / 2);
     inkOf(shrunk).copyTo(drawing(cv::Rect(at.x(), at.y(), inner.width(), inner.height())));
 
-    for (int round = 0; round < 10; ++round) {
+    for (int round = 0; round < 20; ++round) {
         bool changed = thickenToThree(drawing);
         changed |= fillSmallAreas(drawing);
         changed |= keepAreasThroughShrink(drawing, smallCanvas);
