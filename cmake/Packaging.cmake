@@ -10,7 +10,9 @@
 
 set(TINTARO_RUNTIME_PACKAGES
   libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 libqt6svg6
-  qt6-image-formats-plugins)
+  qt6-image-formats-plugins
+  # tintaro-import: GIF writing, OpenCV's cleaning, Poppler's PDF pages
+  libgif7 libopencv-core406 libopencv-imgproc406 libpoppler-qt6-3)
 list(JOIN TINTARO_RUNTIME_PACKAGES " " TINTARO_RUNTIME_PACKAGES_SPACED)
 set(PACKAGE_SOURCES ${CMAKE_CURRENT_LIST_DIR}/package)
 # Where the project is published; the software centre shows the screenshots of
@@ -19,12 +21,12 @@ set(TINTARO_HOMEPAGE https://github.com/tintaro/tintaro)
 set(TINTARO_SCREENSHOTS ${TINTARO_HOMEPAGE}/raw/v${PROJECT_VERSION}/docs/screenshots)
 
 # ---- The program folder -----------------------------------------------------
-install(TARGETS tintaro RUNTIME DESTINATION . COMPONENT program)
+install(TARGETS tintaro tintaro-import RUNTIME DESTINATION . COMPONENT program)
 # The content as generated beside the executable, less what running the program
 # from the build tree may have left there: kept colourings and saved work.
 string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" APP_DIR_PATTERN "${TINTARO_APP_DIR}")
 install(DIRECTORY ${TINTARO_APP_DIR}/ DESTINATION . COMPONENT program
-  REGEX "^${APP_DIR_PATTERN}/tintaro$" EXCLUDE
+  REGEX "^${APP_DIR_PATTERN}/tintaro(-import)?$" EXCLUDE
   REGEX "/dibujos/[^/]+/[^/]+\\.[bB][mM][pP]$" EXCLUDE
   REGEX "/Misdibujos/." EXCLUDE)
 configure_file(${PACKAGE_SOURCES}/README.txt.in ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY)
@@ -38,6 +40,11 @@ install(CODE "
 
 # ---- Desktop integration (the .deb only) ------------------------------------
 install(PROGRAMS ${PACKAGE_SOURCES}/tintaro.sh DESTINATION /usr/bin RENAME tintaro
+  COMPONENT desktop EXCLUDE_FROM_ALL)
+# The import tool for teachers, on the PATH.
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/deb)
+file(CREATE_LINK /opt/tintaro/tintaro-import ${CMAKE_CURRENT_BINARY_DIR}/deb/tintaro-import SYMBOLIC)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/deb/tintaro-import DESTINATION /usr/bin
   COMPONENT desktop EXCLUDE_FROM_ALL)
 install(FILES ${PACKAGE_SOURCES}/tintaro.desktop DESTINATION /usr/share/applications
   COMPONENT desktop EXCLUDE_FROM_ALL)

@@ -12,6 +12,8 @@ packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgif-dev
+  # tintaro-import: cleaning line art, reading PDF worksheets
+  libopencv-core-dev libopencv-imgproc-dev libpoppler-qt6-dev
 )
 # The tests, the benchmarks, the fuzzing and the screenshots besides.
 test_packages=(

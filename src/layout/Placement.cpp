@@ -135,3 +135,15 @@ MainWindowGeometry arrangeControls(MainWindowGeometry geometry, int screenWidthT
     placeSwatchesAndSaving(g, row);
     return geometry;
 }
+
+QSize stretchedCanvasPixels(QSize screenPixels)
+{
+    constexpr int twipsPerPixel = 15;
+    const TwipRect frame = arrangeControls(designGeometry(), screenPixels.width() * twipsPerPixel,
+                                           screenPixels.height() * twipsPerPixel)
+                               .Picture5;
+    const auto pixels = [](int twips) {
+        return (twips + twipsPerPixel / 2) / twipsPerPixel; // to the nearest pixel
+    };
+    return {pixels(frame.width - 120), pixels(frame.height - 120)};
+}

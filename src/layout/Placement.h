@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 #include <array>
 
 // Places of the main window's controls, in twips. The window covers the whole
@@ -34,3 +36,8 @@ MainWindowGeometry designGeometry();
 // unchanged whatever the screen; on small screens controls may overlap.
 MainWindowGeometry arrangeControls(MainWindowGeometry geometry, int screenWidthTwips,
                                    int screenHeightTwips);
+
+// The size in pixels of the canvas that a stretched drawing fills (the canvas
+// frame less 120 twips across and down, as ShowDrawing sizes it) on a screen
+// of the given size in pixels at 96 dots per inch (15 twips per pixel).
+QSize stretchedCanvasPixels(QSize screenPixels);

@@ -166,3 +166,11 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
     }
     return dest;
 }
+
+int shrunkPixelCovering(int source, int sourceLength, int destLength)
+{
+    // The last d with d * s / n <= source, that is with d * s < (source + 1) * n.
+    const qint64 s = sourceLength;
+    const qint64 n = destLength;
+    return static_cast<int>(((source + 1) * n - 1) / s);
+}

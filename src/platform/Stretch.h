@@ -15,3 +15,8 @@ enum class StretchMode {
 // Scales src to width x height (Format_RGB32). Never smooths: when a destination
 // pixel covers at most one source pixel in a direction, it takes that pixel.
 QImage stretchImage(const QImage &src, int width, int height, StretchMode mode);
+
+// When a length of sourceLength pixels is shrunk to destLength pixels with the
+// AND or OR rule (destLength < sourceLength), the destination pixel whose
+// covered range holds source pixel `source`.
+int shrunkPixelCovering(int source, int sourceLength, int destLength);

@@ -1,4 +1,5 @@
 #include "content/ContentSupport.h"
+#include "layout/Placement.h"
 #include "platform/PictureIO.h"
 #include "platform/Stretch.h"
 
@@ -7,8 +8,8 @@
 namespace
 {
 
-// The canvas frame of a 1024 x 768 screen, where the drawings are shrunk most.
-const QSize smallScreenCanvas(832, 689);
+// The canvas of a 1024 x 768 screen, where the drawings are shrunk most.
+const QSize smallScreenCanvas = stretchedCanvasPixels({1024, 768});
 
 // A white pixel of the shrunk drawing that a fill from the border reaches, but
 // whose source lies in a closed area of the original: shrinking opened that area.

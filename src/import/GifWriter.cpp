@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <QByteArray>
 #include <QFile>
 #include <QHash>
 
@@ -141,23 +142,30 @@ bool putFrame(GifFileType *gif, const std::vector<GifByteType> &indices, int w, 
     return true;
 }
 
+// giflib hands the encoded bytes to this function, which collects them in memory.
+int appendBytes(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
 } // namespace
 
-bool writeGif(const QString &path, const std::vector<QImage> &frames, int delayCentiseconds)
+QByteArray encodeGif(const std::vector<QImage> &frames, int delayCentiseconds)
 {
     if (frames.empty() || frames.front().isNull())
-        return false;
+        return {};
     const int w = frames.front().width();
     const int h = frames.front().height();
     for (const QImage &frame : frames)
         if (frame.size() != frames.front().size())
-            return false;
+            return {};
 
     IndexedFrames indexed = indexExactly(frames);
     if (indexed.pixels.empty())
         indexed = indexByQuantizing(frames);
     if (indexed.pixels.empty())
-        return false;
+        return {};
 
     const int colours =
         indexed.hasTransparency ? transparentIndex + 1 : int(indexed.palette.size());
@@ -166,20 +174,29 @@ bool writeGif(const QString &path, const std::vector<QImage> &frames, int delayC
     std::unique_ptr<ColorMapObject, decltype(&GifFreeMapObject)> map(
         GifMakeMapObject(mapSize, indexed.palette.data()), &GifFreeMapObject);
 
-    QFile::remove(path);
+    QByteArray bytes;
     int error = 0;
-    std::unique_ptr<GifFileType, GifCloser> gif(
-        EGifOpenFileName(QFile::encodeName(path).constData(), false, &error));
+    std::unique_ptr<GifFileType, GifCloser> gif(EGifOpen(&bytes, appendBytes, &error));
     if (!gif || !map)
-        return false;
+        return {};
     EGifSetGifVersion(gif.get(), true);
     if (EGifPutScreenDesc(gif.get(), w, h, bitsFor(mapSize), 0, map.get()) != GIF_OK)
-        return false;
+        return {};
     if (frames.size() > 1 && !putLoopForever(gif.get()))
-        return false;
+        return {};
     for (const auto &indices : indexed.pixels)
         if (!putFrame(gif.get(), indices, w, h, delayCentiseconds, indexed.hasTransparency))
-            return false;
+            return {};
     int closeError = 0;
-    return EGifCloseFile(gif.release(), &closeError) == GIF_OK;
+    if (EGifCloseFile(gif.release(), &closeError) != GIF_OK)
+        return {};
+    return bytes;
+}
+
+bool writeGif(const QString &path, const std::vector<QImage> &frames, int delayCentiseconds)
+{
+    const QByteArray bytes = encodeGif(frames, delayCentiseconds);
+    QFile file(path);
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size() && file.flush();
 }

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A teacher imports a ring cut in two halves, with a gap in the right half,
+# into a new category; the child goes to that category and fills the right
+# half: on the screen that half turns red and nothing else changes.
+# Arguments: the tintaro and tintaro-import executables.
+source "$(dirname "$0")/lib.sh"
+
+make_app_folder "$1"
+cp "$2" "$APP/tintaro-import"
+mkdir -p "$APP/logos" "$APP/dibujos/animales" "$APP/configuracion"
+"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
+"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
+"$CONVERT" -size 300x200 xc:white -fill none -stroke black -strokewidth 4 \
+    -draw "rectangle 10,10 289,189" "gif:$APP/dibujos/animales/1.gif"
+printf 'SI\r\n' >"$APP/configuracion/adaptar.txt" # drawings shrunk to the canvas
+
+# A ring with a 6-pixel gap on its right, cut in two by a thick line.
+"$CONVERT" -size 500x350 xc:white -fill none -stroke black -strokewidth 2 \
+    -draw "circle 250,175 370,175" -strokewidth 6 -draw "line 250,55 250,295" \
+    -fill white -stroke none -draw "rectangle 362,172 378,177" "$WORK/ring.png"
+"$APP/tintaro-import" --gap 10 letras "$WORK/ring.png" >"$WORK/report.txt" ||
+    { cat "$WORK/report.txt"; echo "the import failed"; exit 1; }
+grep -q '^dibujos/letras/1.gif: 1000 x 700, 2 closed areas, 1 gaps closed' "$WORK/report.txt" ||
+    { cat "$WORK/report.txt"; echo "unexpected report"; exit 1; }
+[ -f "$APP/logos/letras.gif" ] || { echo "no logo for the new category"; exit 1; }
+
+start_display 1024x768
+start_program
+title=$(wait_for_window_of_width 517)
+read -r tx ty < <(window_origin "$title")
+xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
+xdotool type --delay 20 "Ana"
+xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
+main=$(wait_for_window_of_width 1024)
+read -r mx my < <(window_origin "$main")
+
+# On 1024 x 768 the canvas lies at (98, 6) and is 825 x 688: the drawing's
+# middle (500, 350) is at about (510, 350), its halves around (430, 350) and (590, 350).
+xdotool mousemove $((mx + 126)) $((my + 733)) click 1 # the category button
+wait_for_pixel "$WORK/before.png" $((mx + 510)) $((my + 350)) "0,0,0" ||
+    { cp "$WORK/before.png" /tmp/tintaro-import-failure.png; echo "the imported drawing is not shown"; exit 1; }
+expect_pixel "$WORK/before.png" $((mx + 590)) $((my + 350)) "255,255,255"
+
+xdotool mousemove $((mx + 590)) $((my + 350)) click 1
+wait_for_pixel "$WORK/after.png" $((mx + 590)) $((my + 350)) "255,0,0"
+# What the screen should show: the white area under the press, and only it, red.
+canvas="833x696+$((mx + 94))+$((my + 2))"
+"$CONVERT" "$WORK/before.png" -fill red -draw "color $((mx + 590)),$((my + 350)) floodfill" \
+    -crop "$canvas" "$WORK/expected.png"
+"$CONVERT" "$WORK/after.png" -crop "$canvas" "$WORK/got.png"
+changed=$(compare -metric AE "$WORK/expected.png" "$WORK/got.png" null: 2>&1 || true)
+if [ "$changed" != "0" ]; then
+    cp "$WORK/after.png" /tmp/tintaro-import-failure.png
+    echo "$changed pixels differ from the filled area alone"
+    exit 1
+fi
+expect_pixel "$WORK/after.png" $((mx + 430)) $((my + 350)) "255,255,255" # the left half
+expect_pixel "$WORK/after.png" $((mx + 120)) $((my + 30)) "255,255,255" # outside the ring
