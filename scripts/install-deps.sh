@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libgif-dev
-  xvfb xauth xdotool imagemagick x11-utils poppler-utils
+  xvfb xauth xdotool imagemagick x11-utils poppler-utils icewm
 )
 # Extra packages a caller may ask for (the benchmark asks for OpenCV).
 packages+=("$@")

@@ -11,7 +11,7 @@ SystemSoundPlayer::~SystemSoundPlayer() = default;
 void SystemSoundPlayer::play(const QString &wavPath)
 {
     if (!QFileInfo(wavPath).isFile()) {
-        QApplication::beep();
+        beep();
         return;
     }
     // Created on first use so that a program run without sounds never opens
@@ -21,4 +21,9 @@ void SystemSoundPlayer::play(const QString &wavPath)
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
     effect->play();
+}
+
+void SystemSoundPlayer::beep()
+{
+    QApplication::beep();
 }

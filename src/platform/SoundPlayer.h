@@ -12,6 +12,8 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavPath) = 0;
+    // The desktop's default sound: something did not work.
+    virtual void beep() = 0;
 };
 
 class SystemSoundPlayer : public SoundPlayer
@@ -20,6 +22,7 @@ public:
     SystemSoundPlayer();
     ~SystemSoundPlayer() override;
     void play(const QString &wavPath) override;
+    void beep() override;
 
 private:
     std::unique_ptr<QSoundEffect> effect;
