@@ -19,7 +19,7 @@ packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils poppler-utils
-  dpkg-dev desktop-file-utils appstream man-db xdg-user-dirs
+  dpkg-dev desktop-file-utils appstream man-db xdg-user-dirs icewm
 )
 if [ "${1:-}" = --program ]; then
   shift

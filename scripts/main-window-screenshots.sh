@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Screenshots of the main window under a private X server at 1024 x 768 and
-# 1920 x 1080, into docs/screenshots/. Uses the content beside the executable
+# Screenshots of the main window under a private X server at 1024 x 768,
+# 1920 x 1080, 800 x 600 and 1024 x 600 (and of the title window on the two
+# small screens), into docs/screenshots/. Uses the content beside the executable
 # when there is any (a "logos" folder), else a small content folder made here.
-#   scripts/main-window-screenshots.sh build/app/tintaro [output-folder]
+#   scripts/main-window-screenshots.sh build/app/tintaro [output-folder] [size ...]
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/e2e/lib.sh"
 
 program=$(realpath "$1")
 out=$(realpath -m "${2:-$here/../docs/screenshots}")
+SIZES=("${@:3}")
 mkdir -p "$out"
 
 # A category with two drawings, a palette, three textures, the tool pictures
@@ -52,23 +54,25 @@ else
     write_small_content
 fi
 
+# The title window (on the small screens) and the main window, passed with the
+# keyboard as a child does.
 shoot() {
     local size=$1 width=${1%x*}
     start_display "$size"
     start_program
-    local title tx ty
-    title=$(wait_for_window_of_width 517)
-    read -r tx ty < <(window_origin "$title")
-    xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
-    xdotool type --delay 20 "Ana"
-    xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
-    wait_for_window_of_width "$width" >/dev/null
     xdotool mousemove 5 5
+    if [ "${size#*x}" -lt 768 ]; then
+        xdotool search --sync --onlyvisible --name '^Tintaro$' >/dev/null
+        sleep 1 # for the first paint
+        screenshot "$out/title-$size.png"
+    fi
+    pass_title_by_keyboard "Ana"
+    wait_for_window_of_width "$width" >/dev/null
     sleep 1
     screenshot "$out/main-$size.png"
     kill "$PROGRAM"
 }
 
-shoot 1024x768
-shoot 1920x1080
+[ ${#SIZES[@]} -gt 0 ] || SIZES=(1024x768 1920x1080 800x600 1024x600)
+for size in "${SIZES[@]}"; do shoot "$size"; done
 echo "screenshots in $out"

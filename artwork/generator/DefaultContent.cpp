@@ -147,7 +147,7 @@ bool writeSounds(const QString &appDir)
 {
     QDir().mkpath(appDir + "/sonidos");
     bool ok = true;
-    for (int n = 1; n <= 5; ++n) {
+    for (int n = 1; n <= 6; ++n) {
         const QString path = appDir + "/sonidos/sonido" + QString::number(n) + ".wav";
         ok &= report(writeWav(path, synthesiseSound(n)), path);
     }

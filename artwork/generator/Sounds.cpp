@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 
 namespace
 {
@@ -37,6 +38,27 @@ void addNote(std::vector<double> &mix, const Note &note)
     }
 }
 
+// A camera's shutter: two short bursts of softened noise, the blades opening
+// and closing. The noise has a fixed seed, so every build makes the same sound.
+constexpr double shutterSeconds = 0.14;
+void addShutter(std::vector<double> &mix)
+{
+    std::minstd_rand noise(6);
+    std::uniform_real_distribution<double> sample(-1.0, 1.0);
+    struct Burst {
+        double startSeconds, seconds, volume;
+    };
+    for (const Burst burst : {Burst{0.0, 0.035, 1.0}, Burst{0.075, 0.06, 0.7}}) {
+        const int first = int(burst.startSeconds * soundSampleRate);
+        const int count = int(burst.seconds * soundSampleRate);
+        double low = 0; // a one-pole low-pass takes the hiss off the noise
+        for (int i = 0; i < count && first + i < int(mix.size()); ++i) {
+            low += 0.35 * (sample(noise) - low);
+            mix[size_t(first + i)] += burst.volume * std::exp(-6.0 * i / count) * low;
+        }
+    }
+}
+
 std::vector<Note> score(int number)
 {
     constexpr double c5 = 523.25, e5 = 659.25, g5 = 783.99, c6 = 1046.5, a5 = 880.0;
@@ -52,6 +74,8 @@ std::vector<Note> score(int number)
                 {0.27, 0.28, c6, c6, 0.45}};
     case 4:
         return {{0.0, 0.11, 400, a5, 0.55}};
+    case 6:
+        return {}; // the shutter is noise, not notes
     default:
         return {{0.0, 0.45, 700, 250, 0.5}};
     }
@@ -62,12 +86,14 @@ std::vector<Note> score(int number)
 std::vector<int16_t> synthesiseSound(int number)
 {
     const std::vector<Note> notes = score(number);
-    double end = 0;
+    double end = number == 6 ? shutterSeconds : 0;
     for (const Note &note : notes)
         end = std::max(end, note.startSeconds + note.seconds);
     std::vector<double> mix(size_t(end * soundSampleRate) + 1, 0.0);
     for (const Note &note : notes)
         addNote(mix, note);
+    if (number == 6)
+        addShutter(mix);
     double peak = 1e-9;
     for (double s : mix)
         peak = std::max(peak, std::abs(s));

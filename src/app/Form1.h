@@ -156,6 +156,9 @@ public:
 
     // ---- Layout -------------------------------------------------------------
     void ArrangeControls();
+    // Below 1 on a screen smaller than 1024 x 768, which shrinks the whole
+    // window by this factor so that every control stays on the screen.
+    double layoutScaleFactor = 1;
     void Command7_Click(); // fit toggle
     // The screen's width and height in twips for ArrangeControls; when empty, the
     // size of the screen the window is on (the primary screen before it shows).
@@ -194,6 +197,7 @@ protected:
 
 private:
     void createControls();
+    void shrinkPictures();
     // Each subsystem connects its controls' events to its handlers.
     void connectCatalogueHandlers();
     void connectCanvasHandlers();

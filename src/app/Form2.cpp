@@ -4,9 +4,11 @@
 #include "app/ProgramState.h"
 #include "canvas/FloodFill.h"
 #include "platform/Random.h"
+#include "platform/Stretch.h"
 #include "platform/TwipGeometry.h"
 #include "platform/Twips.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +21,8 @@ namespace
 {
 constexpr int clientWidthTwips = 7755;
 constexpr int clientHeightTwips = 10185;
+// Pixels kept free above the window for a window manager's title bar.
+constexpr int titleBarAllowance = 40;
 
 QLabel *label(QWidget *parent, const QString &text, const QString &family, double points, bool bold,
               QRgb colour)
@@ -103,6 +107,9 @@ void Form2::Form_Load()
 {
     ProgramRandom::seedFromClock();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // A short screen (or one whose panels take room) gets a smaller window,
+        // so that the drawing, the name field and the button all stay on it.
+        fitToHeight(screen->availableGeometry().height() - titleBarAllowance);
         const double screenWidth = pixelsToTwips(screen->geometry().width());
         const double screenHeight = pixelsToTwips(screen->geometry().height());
         const double left = std::floor((screenWidth - pixelsToTwips(width())) / 2);
@@ -111,6 +118,45 @@ void Form2::Form_Load()
              QPoint(twipsToPixels(left), std::max(0, twipsToPixels(top))));
     }
     Picture1->setDrawingUnit(PictureArea::Unit::Pixels);
+}
+
+void Form2::fitToHeight(int pixels)
+{
+    if (pixels >= height())
+        return;
+    const double factor = static_cast<double>(std::max(pixels, 1)) / height();
+    const auto scaled = [factor](int twips) {
+        return static_cast<int>(std::lround(twips * factor));
+    };
+    for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const int left = scaled(leftTwips(control));
+        const int top = scaled(topTwips(control));
+        setGeometryTwips(control, left, top,
+                         scaled(leftTwips(control) + widthTwips(control)) - left,
+                         scaled(topTwips(control) + heightTwips(control)) - top);
+        QFont font = control->font();
+        font.setPointSizeF(font.pointSizeF() * factor);
+        control->setFont(font);
+    }
+    Command1->setIconSize(Command1->size() - QSize(8, 8));
+    // The drawing keeps its lines whole and its areas closed as it shrinks.
+    Picture1->setPicture(
+        stretchImage(Picture1->picture(), Picture1->width(), Picture1->height(), StretchMode::And));
+    setFixedSize(twipsToPixels(scaled(clientWidthTwips)), twipsToPixels(scaled(clientHeightTwips)));
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    Timer1->stop();
+    QWidget::closeEvent(event);
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Without a window manager nobody else gives the window the keyboard.
+    Text1->setFocus();
+    activateWindow();
 }
 
 void Form2::Timer1_Timer()
@@ -143,8 +189,10 @@ void Form2::openMainWindow()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     main = std::make_unique<Form1>(appFolder, this);
     main->Form_Load();
+    // The geometry first, for a display without a window manager; the
+    // full-screen state for one with it, so that no panel covers the window.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         main->setGeometry(screen->geometry());
-    main->show();
+    main->showFullScreen();
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
 }

@@ -35,10 +35,19 @@ public:
     void Timer1_Timer();
     void Command1_Click();
     void Picture1_Click() { Command1_Click(); }
+    // Shrinks the window, its controls, their fonts and the drawing by one
+    // factor when the window is taller than the given height in pixels.
+    void fitToHeight(int pixels);
 
     // Opens the main window; tests replace it.
     std::function<void()> showMainWindow;
     Form1 *mainWindow() const { return main.get(); }
+
+protected:
+    // Closing the window stops its clock: the main window closes it on taking over.
+    void closeEvent(QCloseEvent *event) override;
+    // The name field has the keyboard as soon as the window shows.
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();

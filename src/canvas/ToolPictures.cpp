@@ -13,7 +13,7 @@ void Form1::LoadToolIcons()
         const QImage icon = loadPicture(appPath(QString::fromLatin1(files[i])));
         if (!icon.isNull()) {
             Image2[i]->setPicture(icon);
-            Image2[i]->resize(icon.size());
+            Image2[i]->resize(icon.size() * layoutScaleFactor); // shrunk on a small screen
         }
     }
 }

@@ -11,7 +11,10 @@ constexpr int rightButton = 2;
 void Form1::Picture7_MouseDown(int button, int, float, float)
 {
     fillWithColour = false;
-    Image2[2]->show();
+    // The animation goes, so every tool icon shows again and can be pressed:
+    // none is left hidden behind an animation that is no longer there.
+    for (ImageHolder *icon : Image2)
+        icon->show();
     Gif89a1->hide();
     // The first press after a colour pick or a tool choice only switches to
     // texture filling; later ones step through the list, wrapping round.

@@ -60,8 +60,25 @@ void Form1::ArrangeControls()
     forEachPlacedControl(*this, geometry, [](const QWidget *control, TwipRect &rect) {
         rect = {leftTwips(control), topTwips(control), widthTwips(control), heightTwips(control)};
     });
-    geometry = arrangeControls(geometry, screenTwips.width(), screenTwips.height());
+    geometry = arrangeControlsForScreen(geometry, screenTwips.width(), screenTwips.height());
     forEachPlacedControl(*this, geometry, [](QWidget *control, const TwipRect &rect) {
         setGeometryTwips(control, rect.left, rect.top, rect.width, rect.height);
     });
+    layoutScaleFactor = layoutScale(screenTwips.width(), screenTwips.height());
+    if (layoutScaleFactor < 1)
+        shrinkPictures();
+}
+
+void Form1::shrinkPictures()
+{
+    // The pictures loaded after the layout (palettes, textures, tool icons and
+    // their animations, the category's logo) shrink with the controls.
+    for (QPushButton *button : {Command1, Command2, Command3, Command4, Command5, Command6,
+                                Command7, Command8, Command9, Command10, Command11})
+        button->setIconSize(button->size() - QSize(6, 6));
+    Picture6->setPictureScale(layoutScaleFactor);
+    Picture7->setPictureScale(layoutScaleFactor);
+    for (ImageHolder *icon : Image2)
+        icon->setScaledContents(true);
+    Gif89a1->setScale(layoutScaleFactor);
 }

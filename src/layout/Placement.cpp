@@ -1,5 +1,8 @@
 #include "layout/Placement.h"
 
+#include <algorithm>
+#include <cmath>
+
 int TwipRect::right() const
 {
     return left + width;
@@ -88,7 +91,58 @@ void placeSwatchesAndSaving(MainWindowGeometry &g, int row)
     placeSwatchStrip(g, 8, row);
 }
 
+// A place and size multiplied by a factor per direction; edges, not widths,
+// are rounded, so controls that touch stay touching.
+TwipRect scaled(const TwipRect &r, double x, double y)
+{
+    const auto at = [](int twips, double factor) {
+        return static_cast<int>(std::lround(twips * factor));
+    };
+    const int left = at(r.left, x);
+    const int top = at(r.top, y);
+    return TwipRect{left, top, at(r.right(), x) - left, at(r.bottom(), y) - top};
+}
+
+template <std::size_t N> void scaleEach(std::array<TwipRect, N> &rects, double x, double y)
+{
+    for (TwipRect &r : rects)
+        r = scaled(r, x, y);
+}
+
+void scaleAll(MainWindowGeometry &g, double x, double y)
+{
+    for (TwipRect *r :
+         {&g.Command1, &g.Command2, &g.Command3, &g.Command4, &g.Command5, &g.Command6, &g.Command7,
+          &g.Command8, &g.Command9, &g.Command10, &g.Command11, &g.Picture4, &g.Picture5,
+          &g.Picture6, &g.Picture7, &g.Gif89a1})
+        *r = scaled(*r, x, y);
+    scaleEach(g.Picture2, x, y);
+    scaleEach(g.Image2, x, y);
+    scaleEach(g.Image1, x, y);
+}
+
 } // namespace
+
+double layoutScale(int screenWidthTwips, int screenHeightTwips)
+{
+    return std::min({1.0, double(screenWidthTwips) / designScreenWidthTwips,
+                     double(screenHeightTwips) / designScreenHeightTwips});
+}
+
+MainWindowGeometry arrangeControlsForScreen(const MainWindowGeometry &geometry,
+                                            int screenWidthTwips, int screenHeightTwips)
+{
+    const double scale = layoutScale(screenWidthTwips, screenHeightTwips);
+    if (scale >= 1 || scale <= 0)
+        return arrangeControls(geometry, screenWidthTwips, screenHeightTwips);
+    const int roomyWidth = static_cast<int>(std::lround(screenWidthTwips / scale));
+    const int roomyHeight = static_cast<int>(std::lround(screenHeightTwips / scale));
+    MainWindowGeometry g = arrangeControls(geometry, roomyWidth, roomyHeight);
+    // Back to the screen, each direction exactly: the right and bottom edges
+    // of the enlarged screen fall on the real screen's.
+    scaleAll(g, double(screenWidthTwips) / roomyWidth, double(screenHeightTwips) / roomyHeight);
+    return g;
+}
 
 MainWindowGeometry designGeometry()
 {

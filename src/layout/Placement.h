@@ -30,6 +30,21 @@ struct MainWindowGeometry {
 // The sizes and places the window is designed with, before the screen is known.
 MainWindowGeometry designGeometry();
 
+// The screen the window is designed for: 1024 x 768 pixels of 15 twips.
+constexpr int designScreenWidthTwips = 15360;
+constexpr int designScreenHeightTwips = 11520;
+
+// How much a screen narrower or lower than the design screen shrinks the
+// window's places and sizes: 1 on that screen and on every larger one.
+double layoutScale(int screenWidthTwips, int screenHeightTwips);
+
+// The placement rules below for any screen. On a screen smaller than the design
+// screen they run on the screen enlarged by 1 / layoutScale, where nothing
+// overlaps, and every place and size is then shrunk back by that factor; on
+// the design screen and larger ones this is arrangeControls itself.
+MainWindowGeometry arrangeControlsForScreen(const MainWindowGeometry &geometry,
+                                            int screenWidthTwips, int screenHeightTwips);
+
 // Moves and sizes the controls for a screen of the given size in twips: a palette
 // column on the left, a tool column on the right, a row of buttons and swatches
 // at the bottom and the canvas frame taking the rest. The rules are applied

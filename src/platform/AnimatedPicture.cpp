@@ -30,5 +30,9 @@ void AnimatedPicture::setFile(const QString &path)
     setMovie(movie);
     movie->start();
     movie->jumpToFrame(0);
+    if (scale != 1) {
+        movie->setScaledSize(movie->currentPixmap().size() * scale);
+        movie->jumpToFrame(0);
+    }
     resize(movie->currentPixmap().size());
 }

@@ -16,8 +16,11 @@ public:
 
     void setFile(const QString &path);
     QString file() const { return current; }
+    // Animations given from now on play at this factor of their size.
+    void setScale(double factor) { scale = factor; }
 
 private:
     QMovie *movie = nullptr;
     QString current;
+    double scale = 1;
 };

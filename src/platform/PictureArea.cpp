@@ -5,6 +5,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <algorithm>
 
 namespace
 {
@@ -53,9 +55,16 @@ void PictureArea::setBackColor(QRgb colour)
 
 void PictureArea::setPicture(const QImage &newPicture)
 {
-    backgroundPicture = newPicture;
+    if (pictureScale != 1 && !newPicture.isNull())
+        backgroundPicture = stretchImage(
+            newPicture,
+            std::max(1, static_cast<int>(std::lround(newPicture.width() * pictureScale))),
+            std::max(1, static_cast<int>(std::lround(newPicture.height() * pictureScale))),
+            StretchMode::Nearest);
+    else
+        backgroundPicture = newPicture;
     if (autoSize && !newPicture.isNull())
-        resize(newPicture.size());
+        resize(backgroundPicture.size());
     persistent = QImage();
     imageMade = false;
     overlay.release();
@@ -217,10 +226,28 @@ void PictureArea::setWaitCursor(bool waiting)
         setCursor(ownCursor);
 }
 
+void PictureArea::flash(QRgb colour, int milliseconds)
+{
+    flashColour = colour;
+    flashShown = true;
+    const int thisFlash = ++flashCount;
+    update();
+    QTimer::singleShot(milliseconds, this, [this, thisFlash] {
+        if (thisFlash != flashCount)
+            return;
+        flashShown = false;
+        update();
+    });
+}
+
 void PictureArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
+    if (flashShown) {
+        painter.fillRect(area, QColor::fromRgb(flashColour));
+        return;
+    }
     if (!imageMade) {
         painter.fillRect(area, QColor::fromRgb(background));
         painter.setClipRect(area);
@@ -302,9 +329,10 @@ void PictureArea::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-void PictureArea::mouseDoubleClickEvent(QMouseEvent *event)
+void PictureArea::mouseDoubleClickEvent(QMouseEvent *)
 {
-    // The second press of a double click is a press as well.
-    emitMouse(&PictureArea::mouseDown, event, buttonCode(event->button()));
+    // The second press of a double click arrives as the double click alone,
+    // not as another press: the press before it has already painted, picked
+    // or stepped once.
     emit doubleClicked();
 }

@@ -32,6 +32,9 @@ public:
     // The background picture: it becomes the persistent image (the rest of the
     // area in the background colour). A null picture clears the area.
     void setPicture(const QImage &newPicture);
+    // Pictures given from now on are shown at this factor of their size, each
+    // pixel's colour kept exactly (a palette still gives its own colours).
+    void setPictureScale(double factor) { pictureScale = factor; }
     const QImage &picture() const { return backgroundPicture; }
     // Makes the persistent image, with all drawing on it, the background picture.
     void keepImageAsPicture()
@@ -86,6 +89,11 @@ public:
     QPointF toPixels(QPointF at) const;
     double toPixels(double length) const;
 
+    // Shows the whole area in one colour for a moment, over everything and
+    // without touching the persistent image; a timer takes the colour away.
+    void flash(QRgb colour, int milliseconds);
+    bool flashing() const { return flashShown; }
+
     void setCustomCursor(const QCursor &cursor);
     void setWaitCursor(bool waiting);
 
@@ -96,6 +104,7 @@ signals:
     void mouseMove(int button, int shift, float x, float y);
     void mouseUp(int button, int shift, float x, float y);
     void clicked();
+    // The second press of a double click; it is no mouseDown.
     void doubleClicked();
 
 protected:
@@ -121,6 +130,7 @@ private:
 
     Unit drawUnit = Unit::Twips;
     bool autoSize = false;
+    double pictureScale = 1;
     bool retained = false;
     QRgb background = 0xFFFFFFFF;
     QRgb fill = 0xFF000000;
@@ -135,4 +145,7 @@ private:
     mutable ScreenOverlay overlay;
     QCursor ownCursor;
     bool pressedInside = false;
+    bool flashShown = false;
+    QRgb flashColour = 0;
+    int flashCount = 0; // only the latest flash's timer ends the flash
 };

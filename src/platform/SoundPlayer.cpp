@@ -15,7 +15,7 @@ SystemSoundPlayer::~SystemSoundPlayer() = default;
 void SystemSoundPlayer::play(const QString &wavPath)
 {
     if (!QFileInfo(wavPath).isFile()) {
-        QApplication::beep();
+        beep();
         return;
     }
     // The sound device is looked for on first use, so that a program run
@@ -38,4 +38,9 @@ void SystemSoundPlayer::play(const QString &wavPath)
     effect->stop();
     effect->setSource(QUrl::fromLocalFile(QFileInfo(wavPath).absoluteFilePath()));
     effect->play();
+}
+
+void SystemSoundPlayer::beep()
+{
+    QApplication::beep();
 }

@@ -13,6 +13,8 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &wavPath) = 0;
+    // The desktop's default sound: something did not work.
+    virtual void beep() = 0;
 };
 
 class SystemSoundPlayer : public SoundPlayer
@@ -21,6 +23,7 @@ public:
     SystemSoundPlayer();
     ~SystemSoundPlayer() override;
     void play(const QString &wavPath) override;
+    void beep() override;
 
 private:
     bool deviceLookedFor = false;

@@ -21,6 +21,7 @@ TEST_F(Catalogue, SimpleModeFollowsPequeInTheCategoryName)
         folder.writePicture("paletas/paletapeque.bmp", small);
         folder.writePicture("paletas/paletagrande.bmp", large);
         Form1 w(folder.path());
+        w.screenSizeTwips = [] { return QSize(15360, 11520); }; // pictures at their own size
         w.setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));
         w.Form_Load();
         EXPECT_EQ(w.simpleMode, c.simple) << c.logo;

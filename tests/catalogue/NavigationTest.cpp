@@ -191,9 +191,9 @@ TEST_F(Navigation, EachButtonPlaysItsOwnSound)
           Press{"Command3", w.Command3, "sonido2.wav"},
           Press{"Command5", w.Command5, "sonido3.wav"},
           Press{"Command1", w.Command1, "sonido4.wav"},
-          Press{"Command6", w.Command6, "sonido5.wav"}, Press{"Command10", w.Command10, ""},
-          Press{"Command8", w.Command8, ""}, Press{"Command11", w.Command11, ""},
-          Press{"Command2", w.Command2, ""}}) {
+          Press{"Command6", w.Command6, "sonido5.wav"},
+          Press{"Command10", w.Command10, "sonido6.wav"}, Press{"Command8", w.Command8, ""},
+          Press{"Command11", w.Command11, ""}, Press{"Command2", w.Command2, ""}}) {
         sounds->clear();
         p.button->click();
         const QStringList expected =

@@ -197,6 +197,7 @@ TEST_F(ColourPick, DoubleClickCopiesTheColouredCanvasToTheClipboard)
     QGuiApplication::clipboard()->setText("something else");
     w.Picture1->image().setPixel(20, 12, qRgb(0, 0, 255));
 
+    QTest::mouseClick(w.Picture6, Qt::LeftButton, {}, blockCentre(0));
     QTest::mouseDClick(w.Picture6, Qt::LeftButton, {}, blockCentre(0));
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_FALSE(copied.isNull());

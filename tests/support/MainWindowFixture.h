@@ -30,6 +30,9 @@ protected:
     Form1 &load()
     {
         window = std::make_unique<Form1>(app.path());
+        // The screen the window is designed for, whatever screen the tests have:
+        // a smaller one would shrink the window and its pictures.
+        window->screenSizeTwips = [] { return QSize(15360, 11520); };
         window->setSoundPlayer(std::make_unique<RecordingSoundPlayer>(sounds));
         window->showMessage = [this](const QString &text) { messages.append(text); };
         window->Form_Load();

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# A child double-clicks an area with the fill tool: it turns red, and one press
+# of the undo button makes it white again (one double click, one painting step).
+source "$(dirname "$0")/lib.sh"
+
+MARK='rgb(17,201,99)' # a colour found nowhere else on the screen
+make_app_folder "$1"
+mkdir -p "$APP/logos" "$APP/dibujos/animales"
+"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
+"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
+"$CONVERT" -size 300x200 xc:white +antialias -fill none -stroke black -strokewidth 4 \
+    -draw "rectangle 10,10 289,189" -stroke none -fill "$MARK" -draw "rectangle 60,60 62,62" \
+    "gif:$APP/dibujos/animales/1.gif"
+
+start_display 1024x768
+start_program
+pass_title_by_keyboard "Ana"
+wait_for_window_of_width 1024 >/dev/null
+
+mark=""
+for _ in $(seq 1 100); do
+    screenshot "$WORK/before.png"
+    mark=$(colour_box "$WORK/before.png" "$MARK")
+    [ -n "$mark" ] && break
+    sleep 0.2
+done
+[ -n "$mark" ] || { echo "the drawing is not on the screen"; exit 1; }
+read -r _ _ mx my <<<"$mark"
+xdotool mousemove $((mx + 40)) $((my + 40)) click --repeat 2 --delay 60 1
+wait_for_pixel "$WORK/filled.png" $((mx + 40)) $((my + 40)) "255,0,0"
+xdotool mousemove 764 733 click 1 # the undo button on a 1024 x 768 screen
+wait_for_pixel "$WORK/undone.png" $((mx + 40)) $((my + 40)) "255,255,255" ||
+    { cp "$WORK/undone.png" /tmp/tintaro-double-click.png; exit 1; }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# On an 800 x 600 screen without a window manager the title window fits on the
+# screen and a child passes it with the keyboard alone, then finds the quit
+# button on the screen and presses it: the program ends.
+source "$(dirname "$0")/lib.sh"
+
+make_app_folder "$1"
+mkdir -p "$APP/logos"
+"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
+write_drawing "$APP/dibujos/animales/1.gif" 400 300
+"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
+
+start_display 800x600
+start_program
+# The title window lies whole on the screen.
+title=$(xdotool search --sync --onlyvisible --name '^Tintaro$' | head -1)
+read -r _ ty < <(window_origin "$title")
+th=$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+[ $((ty + th)) -le 600 ] || { echo "the title window runs off the screen: $ty + $th"; exit 1; }
+pass_title_by_keyboard "Ana"
+wait_for_window_of_width 800 >/dev/null
+
+QUIT_RED='rgb(229,57,53)' # the red square of the quit button's picture
+box=""
+for _ in $(seq 1 100); do
+    screenshot "$WORK/main.png"
+    box=$(colour_box "$WORK/main.png" "$QUIT_RED" 534) # in the bottom row
+    [ -n "$box" ] && break
+    sleep 0.2
+done
+[ -n "$box" ] || { echo "no quit button on the screen"; cp "$WORK/main.png" /tmp/tintaro-short-screen.png; exit 1; }
+read -r bw bh bx by <<<"$box"
+[ "$bw" -ge 30 ] && [ "$bh" -ge 30 ] || { echo "the quit button is cut: $box"; exit 1; }
+xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
+wait_for_exit
