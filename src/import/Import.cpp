@@ -38,31 +38,32 @@ QString described(const Planned &p)
 // Reads and cleans one file; false (with the reasons given) when it gives no drawing.
 bool plan(const QString &file, int gap, std::vector<Planned> &planned, QTextStream &errors)
 {
-    const SourcePages source = readPages(file, vectorPageSize);
-    if (!source.error.isEmpty()) {
-        errors << "tintaro-import: " << file << ": " << source.error << "\n";
-        return false;
-    }
     const QSize smallCanvas = stretchedCanvasPixels(smallScreen);
-    const int pages = source.isPdf ? int(source.pages.size()) : 0;
     bool ok = true;
     bool any = false;
-    for (int i = 0; i < source.pages.size(); ++i) {
-        Planned p{file, i + 1, pages, {}};
-        const QImage &page = source.pages[i];
+    const auto take = [&](const QImage &page, int number, int pages) {
+        Planned p{file, number, pages, {}};
         p.cleaned = cleanLineArt(page, gap >= 0 ? gap : defaultGap(page.size()), smallCanvas);
         if (p.cleaned.blank && pages > 1) {
             errors << "tintaro-import: " << described(p)
                    << ": página en blanco, se omite / blank page, skipped\n";
-            continue;
+            return;
         }
         if (!p.cleaned.refusal.isEmpty()) {
             errors << "tintaro-import: " << described(p) << ": " << p.cleaned.refusal << "\n";
             ok = false;
-            continue;
+            return;
         }
+        // One bit per pixel: a long PDF must not fill the memory.
+        p.cleaned.drawing =
+            p.cleaned.drawing.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
         planned.push_back(p);
         any = true;
+    };
+    const QString unreadable = readPages(file, vectorPageSize, take);
+    if (!unreadable.isEmpty()) {
+        errors << "tintaro-import: " << file << ": " << unreadable << "\n";
+        return false;
     }
     if (ok && !any) {
         errors << "tintaro-import: " << file
@@ -106,12 +107,16 @@ int runImport(const ImportRequest &request, QTextStream &report, QTextStream &er
 
     const CategoryFolder category = locateCategory(request.appFolder, request.category);
     const QList<int> numbers = freeDrawingNumbers(category.drawings, int(planned.size()));
-    if (!request.dryRun &&
-        (!QDir().mkpath(category.drawings) ||
-         (!category.hasLogo && !QDir().mkpath(QFileInfo(category.logoPath).path())))) {
-        errors << "tintaro-import: " << category.drawings
-               << ": no se puede crear la carpeta / cannot create the folder\n";
-        return 1;
+    QStringList folders{category.drawings};
+    if (!category.hasLogo)
+        folders << QFileInfo(category.logoPath).path();
+    if (!request.dryRun) {
+        for (const QString &folder : folders)
+            if (!QDir().mkpath(folder)) {
+                errors << "tintaro-import: " << folder
+                       << ": no se puede crear la carpeta / cannot create the folder\n";
+                return 1;
+            }
     }
     const QDir app(request.appFolder);
     for (size_t i = 0; i < planned.size(); ++i) {
@@ -119,7 +124,8 @@ int runImport(const ImportRequest &request, QTextStream &report, QTextStream &er
         const QString path = category.drawings + "/" + QString::number(numbers[int(i)]) + ".gif";
         QString why;
         if (!request.dryRun && !writeNewFile(path, encodeGif({p.cleaned.drawing}), &why)) {
-            errors << "tintaro-import: " << path << ": " << why << "\n";
+            errors << "tintaro-import: " << path
+                   << ": no se puede escribir / cannot be written: " << why << "\n";
             return 1;
         }
         report << app.relativeFilePath(path) << ": " << p.cleaned.drawing.width() << " x "
@@ -130,7 +136,8 @@ int runImport(const ImportRequest &request, QTextStream &report, QTextStream &er
         QString why;
         const QImage logo = logoFromDrawing(firstDrawing(category, numbers, planned));
         if (!request.dryRun && !writeNewFile(category.logoPath, encodeGif({logo}), &why)) {
-            errors << "tintaro-import: " << category.logoPath << ": " << why << "\n";
+            errors << "tintaro-import: " << category.logoPath
+                   << ": no se puede escribir / cannot be written: " << why << "\n";
             return 1;
         }
         report << app.relativeFilePath(category.logoPath) << ": logo of the new category "

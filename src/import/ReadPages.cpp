@@ -46,90 +46,81 @@ bool looksLikeSvg(const QByteArray &head)
     return text.trimmed().startsWith('<') && text.contains("<svg");
 }
 
-SourcePages failed(const QString &why)
-{
-    SourcePages result;
-    result.error = why;
-    return result;
-}
-
-SourcePages readSvg(const QString &path, QSize drawnSize)
+QString readSvg(const QString &path, QSize drawnSize, const PageTaker &take)
 {
     QFile file(path);
     if (file.size() > largestVectorFile)
-        return failed("el SVG es demasiado grande / the SVG is too large");
+        return QString("el SVG es demasiado grande / the SVG is too large");
     if (!file.open(QIODevice::ReadOnly))
-        return failed("no se puede leer / cannot be read: " + file.errorString());
+        return QString("no se puede leer / cannot be read: " + file.errorString());
     QSvgRenderer renderer(file.readAll());
     if (!renderer.isValid())
-        return failed("no es un SVG válido / is not a valid SVG");
+        return QString("no es un SVG válido / is not a valid SVG");
     QImage page(fitted(renderer.viewBoxF().size(), drawnSize), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(page.rect()));
-    SourcePages result;
-    result.pages << page;
-    return result;
+    painter.end();
+    take(page, 1, 0);
+    return {};
 }
 
-SourcePages readPdf(const QString &path, QSize drawnSize)
+QString readPdf(const QString &path, QSize drawnSize, const PageTaker &take)
 {
     const std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
     if (!document)
-        return failed("no es un PDF legible / is not a readable PDF");
+        return QString("no es un PDF legible / is not a readable PDF");
     if (document->isLocked())
-        return failed("el PDF tiene contraseña / the PDF is protected by a password");
+        return QString("el PDF tiene contraseña / the PDF is protected by a password");
     document->setRenderHint(Poppler::Document::Antialiasing);
     document->setRenderHint(Poppler::Document::TextAntialiasing);
-    SourcePages result;
-    result.isPdf = true;
-    for (int i = 0; i < document->numPages(); ++i) {
+    const int pages = document->numPages();
+    if (pages == 0)
+        return "el PDF no tiene páginas / the PDF has no pages";
+    for (int i = 0; i < pages; ++i) {
         const std::unique_ptr<Poppler::Page> page = document->page(i);
         const QSizeF points = page ? page->pageSizeF() : QSizeF();
         if (points.isEmpty())
-            return failed(QString("la página %1 está dañada / page %1 is damaged").arg(i + 1));
+            return QString("la página %1 está dañada / page %1 is damaged").arg(i + 1);
         const QSize pixels = fitted(points, drawnSize);
         const double dpi = 72.0 * pixels.width() / points.width();
         const QImage rendered = page->renderToImage(dpi, dpi);
         if (rendered.isNull())
-            return failed(
-                QString("no se puede dibujar la página %1 / cannot draw page %1").arg(i + 1));
-        result.pages << onWhite(rendered);
+            return QString("no se puede dibujar la página %1 / cannot draw page %1").arg(i + 1);
+        take(onWhite(rendered), i + 1, pages);
     }
-    if (result.pages.isEmpty())
-        return failed("el PDF no tiene páginas / the PDF has no pages");
-    return result;
+    return {};
 }
 
 } // namespace
 
-SourcePages readPages(const QString &path, QSize drawnSize)
+QString readPages(const QString &path, QSize drawnSize, const PageTaker &take)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return failed("no existe / does not exist");
+        return QString("no existe / does not exist");
     if (info.isDir())
-        return failed("es una carpeta / is a folder");
+        return QString("es una carpeta / is a folder");
     if (isSpecialFile(path))
-        return failed("no es un archivo normal / is not an ordinary file");
+        return QString("no es un archivo normal / is not an ordinary file");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failed("no se puede leer / cannot be read: " + file.errorString());
+        return QString("no se puede leer / cannot be read: " + file.errorString());
     const QByteArray head = file.read(4096);
     file.close();
     if (looksLikePdf(head))
-        return readPdf(path, drawnSize);
+        return readPdf(path, drawnSize, take);
     if (looksLikeSvg(head)) {
-        SourcePages svg = readSvg(path, drawnSize);
-        if (svg.error.isEmpty() || !head.startsWith("\x1f\x8b"))
-            return svg;
+        const QString svg = readSvg(path, drawnSize, take);
+        if (svg.isEmpty() || !head.startsWith("\x1f\x8b"))
+            return svg; // a compressed file that is no SVG may still be a picture
     }
     const QImage picture = loadPicture(path);
     if (picture.isNull())
-        return failed("no es una imagen (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG o PDF) / is not a "
-                      "picture (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG or PDF)");
-    SourcePages result;
-    result.pages << onWhite(picture);
-    return result;
+        return QString("no es una imagen (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG o PDF) o está "
+                       "dañada / is not a picture (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG or PDF) "
+                       "or is damaged");
+    take(onWhite(picture), 1, 0);
+    return {};
 }
