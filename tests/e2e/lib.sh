@@ -114,28 +114,27 @@ wait_for_pixel() {
 # Passes the title window as a child does with the keyboard alone: waits until
 # the window has the keyboard, types the name $1 and presses Enter. No click.
 pass_title_by_keyboard() {
-    local title="" focused=""
+    local title
     for _ in $(seq 1 200); do
         title=$(xdotool search --onlyvisible --name '^Tintaro$' 2>/dev/null | head -1) || true
-        focused=$(xdotool getwindowfocus 2>/dev/null) || true
-        [ -n "$title" ] && [ "$focused" = "$title" ] && break
+        if [ -n "$title" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$title" ]; then
+            xdotool type --delay 30 "$1" && xdotool key Return && return 0
+        fi
         sleep 0.1
     done
-    [ -n "$title" ] && [ "$focused" = "$title" ] || { echo "the title window never got the keyboard"; return 1; }
-    xdotool type --delay 30 "$1"
-    xdotool key Return
+    echo "the title window never got the keyboard"; return 1
 }
 
-# Bounding box "W H X Y" of the pixels of colour $2 in the picture $1 at or
-# below row $3 (0 when not given), or nothing.
-colour_box() {
-    local top=${3:-0}
-    "$CONVERT" "$1" -crop "+0+$top" +repage -fuzz 2% -fill black +opaque "$2" -fill white -opaque "$2" \
-        -format '%@' info: 2>/dev/null | awk -F'[x+]' -v top="$top" 'NF == 4 && $1 > 0 { print $1, $2, $3, $4 + top }'
-}
-
-# Waits up to fifteen seconds for the program to end; fails if it does not.
-wait_for_exit() {
-    for _ in $(seq 1 150); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$PROGRAM" 2>/dev/null; then echo "the program did not end"; return 1; fi
+# Takes screenshots into $1 until colour $2 shows at or below row $3 in a box at
+# least $4 pixels high, for twenty seconds at most; prints the box "W H X Y".
+wait_for_colour_box() {
+    local box=""
+    for _ in $(seq 1 100); do
+        screenshot "$1"
+        box=$("$CONVERT" "$1" -crop "+0+$3" +repage -fuzz 2% -fill black +opaque "$2" -fill white \
+            -opaque "$2" -format '%@' info: 2>/dev/null | awk -F'[x+]' -v top="$3" -v high="$4" \
+            'NF == 4 && $1 > 0 { print $1, $2, $3, $4 + top; ok = $2 >= high } END { exit !ok }') && { echo "$box"; return 0; }
+        sleep 0.2
+    done
+    echo "no $2 box $4 pixels high below row $3: ${box:-none}" >&2; return 1
 }

@@ -12,7 +12,6 @@ write_drawing "$APP/dibujos/animales/1.gif" 400 300
 
 start_display 800x600
 start_program
-# The title window lies whole on the screen.
 title=$(xdotool search --sync --onlyvisible --name '^Tintaro$' | head -1)
 read -r _ ty < <(window_origin "$title")
 th=$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
@@ -20,16 +19,8 @@ th=$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\
 pass_title_by_keyboard "Ana"
 wait_for_window_of_width 800 >/dev/null
 
-QUIT_RED='rgb(229,57,53)' # the red square of the quit button's picture
-box=""
-for _ in $(seq 1 100); do
-    screenshot "$WORK/main.png"
-    box=$(colour_box "$WORK/main.png" "$QUIT_RED" 534) # in the bottom row
-    [ -n "$box" ] && break
-    sleep 0.2
-done
-[ -n "$box" ] || { echo "no quit button on the screen"; cp "$WORK/main.png" /tmp/tintaro-short-screen.png; exit 1; }
-read -r bw bh bx by <<<"$box"
-[ "$bw" -ge 30 ] && [ "$bh" -ge 30 ] || { echo "the quit button is cut: $box"; exit 1; }
+# The red square of the quit button's picture, whole, in the bottom row.
+read -r bw bh bx by < <(wait_for_colour_box "$WORK/main.png" 'rgb(229,57,53)' 534 30)
 xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
-wait_for_exit
+for _ in $(seq 1 150); do kill -0 "$PROGRAM" 2>/dev/null || exit 0; sleep 0.1; done
+echo "the quit button did not end the program"; exit 1
