@@ -25,7 +25,8 @@ int defaultGap(QSize pictureSize);
 
 // Turns a picture (opaque, on white) into a colouring drawing: black and white
 // by a threshold chosen from the picture itself, specks and pinholes removed,
-// gaps of at most `gap` pixels of the picture closed, fitted and centred on
-// white, every line at least 3 pixels wide, and thickened further wherever
-// shrinking to `smallCanvas` with the AND rule would lose or split an area.
+// gaps of at most `gap` pixels of the picture closed, its white margins dropped,
+// fitted and centred on white, every line at least 3 pixels wide, and thickened
+// further wherever shrinking to `smallCanvas` with the AND rule would lose or
+// split an area. Refuses pictures with far too many tiny pieces or too much ink.
 CleanedDrawing cleanLineArt(const QImage &picture, int gap, QSize smallCanvas);

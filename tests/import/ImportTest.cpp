@@ -16,7 +16,8 @@
 namespace
 {
 
-const QSize pictureSize(500, 350); // drawn at half the drawing's size: its centre is (500, 350)
+// Every shape is centred on its picture, so the middle of each drawing, (500, 350), lies inside.
+const QSize pictureSize(500, 350);
 
 // Runs the tool on `folder` with the category and options given, then files of
 // the folder; gives its exit status, and its report and messages in *output.
@@ -32,13 +33,6 @@ int import(const TempAppFolder &folder, const QStringList &arguments, QString *o
     return status;
 }
 
-QImage blank(QImage::Format format = QImage::Format_RGB32)
-{
-    QImage picture(pictureSize, format);
-    picture.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
-    return picture;
-}
-
 // A ring round the centre, 2 px wide, with an opening of `gap` pixels on its right.
 void drawRing(QPainter &painter, int gap, QPointF centre = {250, 175})
 {
@@ -51,7 +45,8 @@ void drawRing(QPainter &painter, int gap, QPointF centre = {250, 175})
 QImage painted(const std::function<void(QPainter &)> &draw, bool smooth = true,
                QImage::Format format = QImage::Format_RGB32)
 {
-    QImage picture = blank(format);
+    QImage picture(pictureSize, format);
+    picture.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, smooth);
     draw(painter);
@@ -196,12 +191,11 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
 TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
 {
     QImage photo(640, 480, QImage::Format_RGB32);
+    QRandomGenerator noise(7);
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x)
-            photo.setPixel(
-                x, y,
-                QColor::fromHsv((x + y) % 360, 120, 90 + QRandomGenerator::global()->bounded(120))
-                    .rgb());
+            photo.setPixel(x, y,
+                           QColor::fromHsv((x + y) % 360, 120, 90 + noise.bounded(120)).rgb());
     const struct {
         QStringList arguments;
         const char *reason;
