@@ -12,7 +12,7 @@
 
 namespace
 {
-// The cursor template area is a little larger than in the window design, yet
+// The cursor template area is a little larger than its placed size, yet
 // smaller than the arrow picture: the cursor is made from its top-left part.
 constexpr int templateGrowthTwips = 25;
 } // namespace

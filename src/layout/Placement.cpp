@@ -148,7 +148,7 @@ MainWindowGeometry designGeometry()
 {
     MainWindowGeometry g;
     g.Command3 = sized(975, 1000);
-    // Buttons the window design gives no size for here: Command1, 2, 4, 5 and 6
+    // Buttons placed here without a size of their own: Command1, 2, 4, 5 and 6
     // take Command3's size at start-up anyway; Command9 stands in the column of
     // Command7 and Command8 and Command11 beside Command10, so they match them.
     for (TwipRect *button : {&g.Command1, &g.Command2, &g.Command4, &g.Command5, &g.Command6})
@@ -168,7 +168,7 @@ MainWindowGeometry designGeometry()
     g.Gif89a1 = sized(1350, 1365);
     // Swatch height is set at start-up; 500 is what it becomes.
     g.Picture2.fill(sized(495, 500));
-    // Hidden undo images side by side, one inch apart; only Image1(1)'s left is read.
+    // Hidden undo images side by side, one inch apart; only the second one's left is read.
     for (int i = 0; i < 4; ++i)
         g.Image1[i] = TwipRect{1440 * i, 0, 1440, 1440};
     // Picture5 is given its place and size entirely at start-up.

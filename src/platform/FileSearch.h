@@ -4,8 +4,8 @@
 #include <QSet>
 #include <QString>
 
-// Looks a path up the way a directory search does on the platform the program
-// was first written for: the bare file name as stored on disk, found without
+// Looks a path up without regard to letter case, so that content copied from a
+// disk that ignores case still opens: the bare file name as stored on disk, found without
 // regard to letter case (an exact match wins), or an empty string. Callers
 // compare the result exactly where letter case matters.
 QString findFile(const QString &path);

@@ -38,8 +38,8 @@ mode_t permissionsFor(const QFileInfo &target)
 
 QImage loadPicture(const QString &path)
 {
-    // Opening a file goes without regard to letter case, as on the platform the
-    // content was first made for: a teacher's "1.GIF" is drawing 1.
+    // Opening a file goes without regard to letter case, so content copied from a
+    // disk that ignores case still opens: a teacher's "1.GIF" is drawing 1.
     QString actual = path;
     if (!QFileInfo::exists(path)) {
         const QString stored = findFile(path);
