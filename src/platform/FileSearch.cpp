@@ -33,7 +33,7 @@ QString findFile(const QString &path)
 bool isSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
-    return info.exists() && !info.isSymLink() && !info.isFile() && !info.isDir();
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 FolderListing::FolderListing(const QString &folder)
