@@ -1,10 +1,7 @@
 #include "canvas/CursorImage.h"
 #include "canvas/CursorTemplate.h"
 #include "canvas/FloodFill.h"
-#include "canvas/PictureToIcon.h"
 #include "support/Pictures.h"
-
-#include <QPixmap>
 
 namespace
 {
@@ -76,19 +73,4 @@ TEST(CursorImage, OnlyTheExactTransparentColourDisappears)
     QImage empty(32, 7, QImage::Format_ARGB32);
     empty.fill(clear);
     EXPECT_TRUE(sameImage(makeCursorImage(QImage(), 0, 7, 2, -1), empty));
-}
-
-// 32 x 32 pixels unless asked otherwise, the hot spot at the top-left pixel.
-TEST(PictureToIcon, GivesACursorWithItsHotSpotAtTheTip)
-{
-    QImage expected(32, 32, QImage::Format_ARGB32);
-    for (int i = 0; i < 32 * 32; ++i)
-        expected.setPixel(i % 32, i / 32,
-                          i % 32 < 16 ? (i < 512 ? black : clear) : (i < 512 ? clear : red));
-    for (const int kind : {0, 1}) {
-        const QCursor cursor =
-            PictureToIcon(textPicture({"#.", ".r"}, {{'r', red}}), 0, 0, 2, kind, packedWhite);
-        EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
-        EXPECT_TRUE(sameImage(cursor.pixmap().toImage(), expected));
-    }
 }

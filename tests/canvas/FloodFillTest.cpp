@@ -92,33 +92,6 @@ TEST(FloodFill, BothFillsAndTheTextureAgreeWithABreadthFirstSearch)
     }
 }
 
-// By hand, '#' black, 'r' red, 'o' orange, 'g' green: a surface fill from a line
-// recolours the connected line alone; a border fill spreads over every colour up
-// to black, and seeded on black does nothing; neither connects diagonally.
-TEST(FloodFill, FillsTheAreaUnderTheSeedByItsRule)
-{
-    using Rows = std::initializer_list<const char *>;
-    const struct {
-        bool border;
-        QPoint seed;
-        Rows before, after;
-    } cases[] = {
-        {false, {1, 0}, {".####.#", ".#..#.#", ".####.."}, {".rrrr.#", ".r..r.#", ".rrrr.."}},
-        {true, {0, 0}, {"..o.r#.", "goo..#o", "..r..#."}, {"rrrrr#.", "rrrrr#o", "rrrrr#."}},
-        {true, {0, 0}, {"#."}, {"#."}},
-        {false, {1, 1}, {"o.o", ".o.", "o.o"}, {"o.o", ".r.", "o.o"}},
-        {true, {1, 1}, {".#.", "#.#", ".#."}, {".#.", "#r#", ".#."}},
-    };
-    const std::initializer_list<std::pair<char, QRgb>> legend{
-        {'r', red}, {'o', orange}, {'g', 0xFF00FF00}};
-    for (const auto &c : cases) {
-        QImage image = textPicture(c.before, legend);
-        c.border ? floodFillBorder(image, c.seed, black, red)
-                 : floodFillSurface(image, c.seed, red);
-        EXPECT_TRUE(sameImage(image, textPicture(c.after, legend))) << *c.before.begin();
-    }
-}
-
 // Seeds outside change nothing; alpha bytes are not compared and painted pixels
 // come out opaque; pictures of other formats are converted, looked at on a copy.
 TEST(FloodFill, OutsideSeedsAlphaBytesAndOtherFormats)

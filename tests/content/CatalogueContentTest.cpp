@@ -36,20 +36,6 @@ TEST(DefaultContent, SettingsSayYesAndTheSavedWorkFolderExists)
     EXPECT_TRUE(QDir(appPath("Misdibujos")).exists());
 }
 
-// The buttons' pictures are compiled into the program's library, which drops
-// resources nobody references unless it is linked whole.
-TEST(DefaultContent, ButtonPicturesLoadWithTheirSizes)
-{
-    const std::pair<const char *, QSize> pictures[] = {
-        {"Command1", {65, 67}},  {"Command2", {65, 67}}, {"Command3", {65, 67}},
-        {"Command4", {65, 67}},  {"Command6", {65, 67}}, {"Command7", {73, 73}},
-        {"Command8", {73, 73}},  {"Command9", {73, 73}}, {"Command10", {65, 65}},
-        {"Command11", {65, 65}}, {"title", {518, 528}},  {"hand", {113, 41}},
-        {"decor", {92, 100}}};
-    for (const auto &[name, size] : pictures)
-        EXPECT_EQ(QImage(QString(":/design/") + name + ".png").size(), size) << name;
-}
-
 // Short, audible, unclipped, different 16-bit PCM waves with a plain header.
 TEST(DefaultContent, SoundsAreShortDistinctAudibleWaves)
 {

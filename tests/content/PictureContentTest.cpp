@@ -3,50 +3,51 @@
 #include <QImageReader>
 #include <QSet>
 
-namespace
+// The pictures have the sizes the window gives them. The buttons' pictures are
+// compiled into the program's library, which drops resources nobody references
+// unless it is linked whole; the textures come in all three formats.
+TEST(DefaultContent, PicturesHaveTheSizesTheWindowGivesThem)
 {
-QSet<QRgb> coloursOf(const QImage &picture)
-{
-    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-    QSet<QRgb> colours;
-    for (int i = 0; i < image.width() * image.height(); ++i)
-        colours.insert(image.pixel(i % image.width(), i / image.width()));
-    return colours;
-}
-
-} // namespace
-
-// Both palettes fill the palette column of a small screen: the large one with
-// many colours, white and black among them; the small one with about a dozen.
-TEST(DefaultContent, PalettesFillTheColumnOfASmallScreen)
-{
-    const QImage large = loadPicture(appPath("paletas/paletagrande.bmp"));
-    const QImage small = loadPicture(appPath("paletas/paletapeque.bmp"));
-    for (const QImage &palette : {large, small}) {
-        EXPECT_EQ(palette.width(), 92);
-        EXPECT_GE(palette.height(), 680);
-    }
-    EXPECT_GE(coloursOf(large).size(), 60);
-    EXPECT_TRUE(coloursOf(large).contains(0xFFFFFFFF) && coloursOf(large).contains(0xFF000000));
-    EXPECT_TRUE(coloursOf(small).size() >= 8 && coloursOf(small).size() <= 16);
-}
-
-// At least eight textures of the preview's size, in all three formats.
-TEST(DefaultContent, TexturesFitThePreviewInAllThreeFormats)
-{
-    const QStringList names = QDir(appPath("texturas")).entryList(QDir::Files);
-    EXPECT_GE(names.size(), 8);
+    std::vector<std::pair<QString, QSize>> pictures = {
+        {":/design/Command1.png", {65, 67}},
+        {":/design/Command2.png", {65, 67}},
+        {":/design/Command3.png", {65, 67}},
+        {":/design/Command4.png", {65, 67}},
+        {":/design/Command6.png", {65, 67}},
+        {":/design/Command7.png", {73, 73}},
+        {":/design/Command8.png", {73, 73}},
+        {":/design/Command9.png", {73, 73}},
+        {":/design/Command10.png", {65, 65}},
+        {":/design/Command11.png", {65, 65}},
+        {":/design/title.png", {518, 528}},
+        {":/design/hand.png", {113, 41}},
+        {":/design/decor.png", {92, 100}},
+        {appPath("paletas/paletagrande.bmp"), {92, 690}},
+        {appPath("paletas/paletapeque.bmp"), {92, 690}}};
     QSet<QByteArray> formats;
-    for (const QString &name : names) {
-        EXPECT_EQ(loadPicture(appPath("texturas/" + name)).size(), QSize(97, 73))
-            << name.toStdString();
+    for (const QString &name : QDir(appPath("texturas")).entryList(QDir::Files)) {
+        pictures.push_back({appPath("texturas/" + name), {97, 73}});
         formats.insert(QImageReader::imageFormat(appPath("texturas/" + name)));
     }
+    EXPECT_GE(pictures.size(), 15u + 8u);
     EXPECT_EQ(formats, (QSet<QByteArray>{"bmp", "gif", "jpeg"}));
+    for (const auto &[path, size] : pictures)
+        EXPECT_EQ(QImageReader(path).size(), size) << path.toStdString();
 }
 
-TEST(DefaultContent, ToolAnimationsMoveAtTheToolIconSizes)
+// The large palette has many colours, white and black among them; the small
+// one about a dozen. Each tool's animation moves at the size of its icon.
+TEST(DefaultContent, PalettesHaveTheirColoursAndToolAnimationsMove)
 {
+    for (const auto &[name, least, most] :
+         {std::tuple{"paletagrande", 60, 1 << 24}, std::tuple{"paletapeque", 8, 16}}) {
+        const QImage palette = loadPicture(appPath(QString("paletas/%1.bmp").arg(name)));
+        QSet<QRgb> colours;
+        for (int i = 0; i < palette.width() * palette.height(); ++i)
+            colours.insert(palette.pixel(i % palette.width(), i / palette.width()));
+        EXPECT_TRUE(colours.size() >= least && colours.size() <= most) << name;
+        EXPECT_TRUE(least < 60 || (colours.contains(0xFFFFFFFF) && colours.contains(0xFF000000)));
+    }
     const std::pair<const char *, QSize> tools[] = {
         {"gifs/pato.gif", {90, 91}}, {"gifs/lapiz.gif", {74, 121}}, {"gifs/recta.gif", {94, 81}}};
     for (const auto &[path, size] : tools) {

@@ -107,14 +107,15 @@ TEST(PictureArea, ScreenOnlyDrawingShowsWhatRetainedDrawingKeepsUntilRefresh)
         [](PictureArea &a) { a.paintPicture(plainPicture(30, 20, ink), QRectF(280, 190, 60, 40)); },
     };
     for (const int width : {1, 4, 9}) {
-        PictureArea kept, screenOnly;
-        for (PictureArea *area : {&kept, &screenOnly}) {
+        PictureArea kept, screenOnly, later;
+        for (PictureArea *area : {&kept, &screenOnly, &later}) {
             area->resize(300, 200);
             area->setDrawingUnit(PictureArea::Unit::Pixels);
             area->setDrawWidth(width);
             area->setFillColor(qRgb(0, 0, 255));
         }
         kept.setAutoRedraw(true);
+        later.setAutoRedraw(true);
         for (const auto &call : calls) {
             call(kept);
             call(screenOnly);
@@ -123,5 +124,8 @@ TEST(PictureArea, ScreenOnlyDrawingShowsWhatRetainedDrawingKeepsUntilRefresh)
         EXPECT_TRUE(sameImage(screenOnly.image(), plainPicture(300, 200, qRgb(255, 255, 255))));
         screenOnly.refresh();
         EXPECT_TRUE(sameImage(screenOnly.grab().toImage(), screenOnly.image()));
+        for (PictureArea *area : {&screenOnly, &later}) // a line over where the others were
+            area->line(QPointF(100, 60), QPointF(200, 140), ink);
+        EXPECT_TRUE(sameImage(screenOnly.grab().toImage(), later.image()));
     }
 }
