@@ -61,23 +61,3 @@ TEST(StretchImage, EnlargesByCopyingThePixelUnderEachCentre)
         EXPECT_TRUE(sameImage(stretchImage(source(), 6, 2, mode), source())) << int(mode);
     }
 }
-
-// Drawings keep their outlines when shrunk to a small screen: AND keeps a 1-pixel
-// black line wherever it lies, OR drops it.
-TEST(StretchImage, AndKeepsEveryThinBlackLineThatOrDrops)
-{
-    for (int position = 0; position < 1000; ++position) {
-        QImage line = plainPicture(1000, 2, qRgb(255, 255, 255));
-        line.setPixel(position, 0, qRgb(0, 0, 0));
-        line.setPixel(position, 1, qRgb(0, 0, 0));
-        const QImage anded = stretchImage(line, 333, 1, StretchMode::And);
-        int black = 0, at = -1;
-        for (int x = 0; x < 333; ++x)
-            if (anded.pixel(x, 0) == qRgb(0, 0, 0))
-                ++black, at = x;
-        ASSERT_EQ(black, 1) << "line at " << position;
-        ASSERT_LE(std::abs(at - position * 333 / 1000), 1) << "line at " << position;
-        ASSERT_TRUE(sameImage(stretchImage(line, 333, 1, StretchMode::Or),
-                              plainPicture(333, 1, qRgb(255, 255, 255))));
-    }
-}
