@@ -27,11 +27,14 @@ build-asan: setup
 	cmake --build --preset asan
 
 # A short fuzzing run with a fixed seed, then every test twice: under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and in the normal build.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and in the normal build;
+# last, the size of the tests against the code. One group of tests alone:
+# ctest --preset default -L unit (or window, content, reliability, e2e).
 test: build build-asan
 	bash scripts/fuzz.sh
 	ctest --preset asan
 	ctest --preset default
+	@bash scripts/test-ratio.sh
 
 fuzz: setup
 	bash scripts/fuzz.sh

@@ -1,69 +1,64 @@
-#include "content/ContentSupport.h"
-#include "platform/PictureIO.h"
+#include "content/Content.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <gtest/gtest.h>
+#include <QtEndian>
 
-namespace
+// The program opens on the first category, so it is a full one; one category
+// is for the youngest. Every category counts from 1 without a gap (a drawing
+// after a gap is never shown), and its logo fits the category button.
+TEST(DefaultContent, CategoriesOfSixOrMoreDrawingsWithOneSimpleCategory)
 {
-
-bool isSimple(const ContentCategory &c)
-{
-    return c.base.contains("peque");
-}
-
-} // namespace
-
-TEST(DefaultCatalogue, HasEnoughCategoriesWithOneSimpleAndAFullOneFirst)
-{
-    const auto categories = contentCategories();
-    ASSERT_GE(categories.size(), 5u) << "in " << appPath("logos").toStdString();
-    EXPECT_FALSE(isSimple(categories.front()))
-        << "the program opens on the first category; it must be a full one";
-    EXPECT_EQ(std::count_if(categories.begin(), categories.end(), isSimple), 1);
-}
-
-TEST(DefaultCatalogue, EveryCategoryStartsAtOneHasNoGapAndAtLeastSixDrawings)
-{
-    int total = 0;
-    const QRegularExpression plainName("^[a-z]+$");
-    for (const ContentCategory &c : contentCategories()) {
+    const std::vector<Category> list = categories();
+    ASSERT_GE(list.size(), 5u);
+    EXPECT_FALSE(list.front().base.contains("peque"));
+    EXPECT_EQ(std::count_if(list.begin(), list.end(),
+                            [](const Category &c) { return c.base.contains("peque"); }),
+              1);
+    for (const Category &c : list) {
         SCOPED_TRACE(c.logo.toStdString());
-        EXPECT_TRUE(plainName.match(c.base).hasMatch())
-            << "folder names are plain lower-case ASCII";
-        EXPECT_GE(c.drawingCount, 6);
-        EXPECT_EQ(c.highestNumber, c.drawingCount) << "a drawing after a gap is never shown";
-        total += c.drawingCount;
-    }
-    EXPECT_GE(total, 30);
-}
-
-TEST(DefaultCatalogue, LogosFitTheCategoryButton)
-{
-    for (const ContentCategory &c : contentCategories()) {
-        SCOPED_TRACE(c.logo.toStdString());
+        EXPECT_TRUE(QRegularExpression("^[a-z]+$").match(c.base).hasMatch());
+        EXPECT_GE(c.count, 6);
+        EXPECT_EQ(c.highest, c.count);
         const QImage logo = loadPicture(appPath("logos/" + c.logo));
-        ASSERT_FALSE(logo.isNull());
-        EXPECT_LE(logo.width(), 65);
-        EXPECT_LE(logo.height(), 67);
-        EXPECT_GE(logo.width(), 48);
-        EXPECT_GE(logo.height(), 48);
+        EXPECT_TRUE(QRect(0, 0, 65, 67).contains(QRect(QPoint(), logo.size())) &&
+                    logo.width() >= 48 && logo.height() >= 48);
     }
 }
 
-TEST(DefaultSettings, EachFileSaysYesOnOneWindowsLine)
+TEST(DefaultContent, SettingsSayYesAndTheSavedWorkFolderExists)
 {
     for (const char *name : {"borra", "impresora", "adaptar", "guarda"}) {
-        SCOPED_TRACE(name);
         QFile file(appPath(QString("configuracion/") + name + ".txt"));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), QByteArray("SI\r\n"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(file.readAll(), QByteArray("SI\r\n")) << name;
     }
+    EXPECT_TRUE(QDir(appPath("Misdibujos")).exists());
 }
 
-TEST(DefaultSettings, SavedWorkFolderExists)
+// Short, audible, unclipped, different 16-bit PCM waves with a plain header.
+TEST(DefaultContent, SoundsAreShortDistinctAudibleWaves)
 {
-    EXPECT_TRUE(QDir(appPath("Misdibujos")).exists());
+    QSet<QByteArray> distinct;
+    for (int n = 1; n <= 6; ++n) {
+        QFile file(appPath(QString("sonidos/sonido%1.wav").arg(n)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << n;
+        const QByteArray wav = file.readAll();
+        const auto at = [&](int i, int bytes) {
+            return bytes == 2 ? qFromLittleEndian<qint16>(wav.constData() + i)
+                              : qFromLittleEndian<qint32>(wav.constData() + i);
+        };
+        ASSERT_GE(wav.size(), 44);
+        EXPECT_EQ(wav.left(4) + wav.mid(8, 8) + wav.mid(36, 4), "RIFFWAVEfmt data");
+        EXPECT_TRUE(at(4, 4) == wav.size() - 8 && at(40, 4) == wav.size() - 44);
+        EXPECT_TRUE(at(20, 2) == 1 && at(34, 2) == 16) << "16-bit PCM";
+        const double seconds = double(wav.size() - 44) / (2 * at(22, 2) * at(24, 4));
+        EXPECT_TRUE(seconds > 0.05 && seconds < 0.6) << seconds;
+        int peak = 0;
+        for (int i = 44; i + 1 < wav.size(); i += 2)
+            peak = std::max(peak, std::abs(int(at(i, 2))));
+        EXPECT_TRUE(peak > 8000 && peak < 32767) << peak;
+        distinct.insert(wav.mid(44));
+    }
+    EXPECT_EQ(distinct.size(), 6);
 }

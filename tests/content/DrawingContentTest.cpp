@@ -1,63 +1,50 @@
-#include "content/ContentSupport.h"
-#include "platform/PictureIO.h"
+#include "content/Content.h"
 
-#include <gtest/gtest.h>
+#include "layout/Placement.h"
+#include "platform/Stretch.h"
 
-namespace
+// Each drawing is pure black and white (whiteAreas checks), with at least eight closed areas big
+// enough to colour (about 12 x 12 pixels); shrunk by the AND rule to the canvas
+// of a 1024 x 768 screen, none of them opens. The simple category's drawings
+// keep to a few large areas for small hands.
+TEST(DefaultContent, DrawingsAreColourableLineArtAtEverySize)
 {
-
-// An area smaller than this (about 12 x 12 pixels) is a speck, not something to colour.
-constexpr int colourableArea = 150;
-
-} // namespace
-
-TEST(DefaultDrawings, AreStrictlyBlackAndWhiteWithLinesAtLeastThreePixelsWide)
-{
-    const QStringList drawings = allDrawingPaths();
-    ASSERT_GE(drawings.size(), 30);
-    for (const QString &path : drawings) {
-        SCOPED_TRACE(path.toStdString());
-        const QImage drawing = loadPicture(path);
-        ASSERT_FALSE(drawing.isNull());
-        EXPECT_GE(drawing.width(), 900);
-        EXPECT_GE(drawing.height(), 600);
-        const QPoint grey = firstGreyPixel(drawing);
-        EXPECT_EQ(grey, QPoint(-1, -1)) << "grey pixel at " << grey.x() << "," << grey.y();
-        const QPoint thin = firstBlackPixelOutsideSquares(drawing, 3);
-        EXPECT_EQ(thin, QPoint(-1, -1))
-            << "line thinner than 3 px at " << thin.x() << "," << thin.y();
-    }
-}
-
-TEST(DefaultDrawings, EachHasAtLeastEightClosedAreasToColour)
-{
-    const QStringList drawings = allDrawingPaths();
-    ASSERT_FALSE(drawings.isEmpty());
-    for (const QString &path : drawings) {
-        SCOPED_TRACE(path.toStdString());
-        const auto areas = closedWhiteAreas(loadPicture(path));
-        EXPECT_GE(countAreasOfAtLeast(areas, colourableArea), 8);
-    }
-}
-
-TEST(DefaultDrawings, SimpleCategoryHasBoldLinesAndFewLargeAreas)
-{
-    bool found = false;
-    for (const ContentCategory &c : contentCategories()) {
-        if (!c.base.contains("peque"))
-            continue;
-        found = true;
-        for (int n = 1; n <= c.drawingCount; ++n) {
-            const QString path = appPath("dibujos/" + c.base + "/" + QString::number(n) + ".gif");
-            SCOPED_TRACE(path.toStdString());
-            const QImage drawing = loadPicture(path);
-            EXPECT_GE(shareOfBlackInSquares(drawing, 11), 0.9) << "lines about twice as bold";
-            const auto areas = closedWhiteAreas(drawing);
-            const int colourable = countAreasOfAtLeast(areas, colourableArea);
-            EXPECT_LE(colourable, 30);
-            EXPECT_GE(countAreasOfAtLeast(areas, 8000), 3)
-                << "a few areas big enough for small hands";
+    int drawings = 0;
+    for (const Category &c : categories())
+        for (int n = 1; n <= c.count; ++n, ++drawings) {
+            SCOPED_TRACE(c.drawing(n).toStdString());
+            const QImage drawing = loadPicture(c.drawing(n));
+            ASSERT_GE(drawing.width(), 900);
+            ASSERT_GE(drawing.height(), 600);
+            const Areas areas = whiteAreas(drawing);
+            EXPECT_GE(areas.closedOfAtLeast(150), 8);
+            if (c.base.contains("peque")) {
+                EXPECT_LE(areas.closedOfAtLeast(150), 30);
+                EXPECT_GE(areas.closedOfAtLeast(8000), 3);
+            }
+            const QSize canvas = stretchedCanvasPixels({1024, 768});
+            const int w = canvas.width(), h = canvas.height();
+            const QImage shrunk = stretchImage(drawing, w, h, StretchMode::And);
+            const Areas after = whiteAreas(shrunk);
+            EXPECT_GE(after.closedOfAtLeast(100), 8);
+            // A white pixel a fill from the border reaches, whose source pixel lay
+            // in a closed area, shows that shrinking opened it.
+            for (int i = 0; i < w * h; ++i) {
+                const int area = after.label[i];
+                const QPoint source((2 * (i % w) + 1) * drawing.width() / (2 * w),
+                                    (2 * (i / w) + 1) * drawing.height() / (2 * h));
+                const int before = areas.at(source);
+                ASSERT_FALSE(area >= 0 && after.size[area] < 0 && before >= 0 &&
+                             areas.size[before] > 0)
+                    << "area opened at " << i % w << "," << i / w;
+            }
         }
-    }
-    EXPECT_TRUE(found);
+    EXPECT_GE(drawings, 30);
+}
+
+// The title window colours its drawing area by area at random.
+TEST(DefaultContent, TitleDrawingIsLineArtWithManyAreas)
+{
+    const QImage title(":/design/title.png");
+    EXPECT_GE(whiteAreas(title).closedOfAtLeast(60), 25);
 }

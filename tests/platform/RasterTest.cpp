@@ -1,355 +1,131 @@
 #include "platform/Raster.h"
-
-#include <gtest/gtest.h>
+#include "platform/PictureArea.h"
+#include "support/Pictures.h"
 
 #include <cmath>
-#include <limits>
+#include <functional>
 #include <random>
-#include <vector>
 
 namespace
 {
-
-constexpr QRgb white = 0xffffffffu;
 constexpr QRgb ink = 0xff1e90a0u;
-
-QImage blank(int width, int height, QRgb colour = white)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-// Bounding box of the pixels that differ between two images of the same size.
-QRect changedBetween(const QImage &before, const QImage &after)
-{
-    QRect box;
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-QRect boundsOf(const QImage &image, QRgb colour)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == colour)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-// Returns the first pixel whose colour is neither of the two, or (-1, -1).
-QPoint firstForeignPixel(const QImage &image, QRgb a, QRgb b)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != a && image.pixel(x, y) != b)
-                return {x, y};
-    return {-1, -1};
-}
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b)
 {
     const QPointF ab = b - a;
-    const double lengthSquared = QPointF::dotProduct(ab, ab);
-    double t = lengthSquared > 0 ? QPointF::dotProduct(p - a, ab) / lengthSquared : 0.0;
-    t = std::clamp(t, 0.0, 1.0);
-    const QPointF nearest = a + t * ab;
-    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+    const double length = QPointF::dotProduct(ab, ab);
+    const double t = length > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length, 0.0, 1.0) : 0;
+    return std::hypot(p.x() - a.x() - t * ab.x(), p.y() - a.y() - t * ab.y());
 }
-
-double distanceToPath(QPointF p, const std::vector<QPointF> &path)
-{
-    double best = std::numeric_limits<double>::infinity();
-    for (size_t i = 1; i < path.size(); ++i)
-        best = std::min(best, distanceToSegment(p, path[i - 1], path[i]));
-    return best;
-}
-
-// The dot's centre as the drawing rule defines it.
-QPointF snappedCentre(QPointF p, int diameter)
-{
-    if (diameter % 2)
-        return {std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5};
-    return {std::floor(p.x() + 0.5), std::floor(p.y() + 0.5)};
-}
-
-// A wandering mouse path: many short moves with fractional positions.
-std::vector<QPointF> wanderingPath(unsigned seed, QPointF start, int steps)
-{
-    std::mt19937 random(seed);
-    std::uniform_real_distribution<double> turn(-0.6, 0.6);
-    std::uniform_real_distribution<double> stride(0.3, 6.0);
-    std::vector<QPointF> path{start};
-    double heading = 0.0;
-    for (int i = 0; i < steps; ++i) {
-        heading += turn(random);
-        const double length = stride(random);
-        path.push_back(path.back() + QPointF(std::cos(heading), std::sin(heading)) * length);
-    }
-    return path;
-}
-
 } // namespace
 
-TEST(RoundDot, IsExactlyDiameterWideAndHighAroundItsPoint)
-{
-    for (int d = 1; d <= 40; ++d) {
-        for (const QPointF point : {QPointF(50, 60), QPointF(50.3, 60.8), QPointF(49.6, 60.49)}) {
-            QImage image = blank(120, 120);
-            const QRect returned = drawRoundDot(image, point, d, ink);
-            const QRect painted = boundsOf(image, ink);
-            ASSERT_EQ(painted.size(), QSize(d, d)) << "diameter " << d;
-            ASSERT_EQ(returned, painted) << "diameter " << d;
-            const QPointF centre = snappedCentre(point, d);
-            ASSERT_EQ(painted.left() + d / 2.0, centre.x()) << "diameter " << d;
-            ASSERT_EQ(painted.top() + d / 2.0, centre.y()) << "diameter " << d;
-        }
-    }
-}
-
-TEST(RoundDot, IsRoundAndSymmetric)
-{
-    for (int d = 1; d <= 40; ++d) {
-        QImage image = blank(60, 60);
-        const QRect box = drawRoundDot(image, QPointF(30, 30), d, ink);
-        const auto at = [&](int i, int j) { return image.pixel(box.left() + i, box.top() + j); };
-        for (int j = 0; j < d; ++j)
-            for (int i = 0; i < d; ++i) {
-                ASSERT_EQ(at(i, j), at(d - 1 - i, j)) << "diameter " << d;
-                ASSERT_EQ(at(i, j), at(i, d - 1 - j)) << "diameter " << d;
-                ASSERT_EQ(at(i, j), at(j, i)) << "diameter " << d;
-            }
-        if (d >= 4) {
-            EXPECT_EQ(at(0, 0), white) << "corner painted at diameter " << d;
-        }
-        // A round dot gets fuller towards its middle row.
-        for (int j = 1; j <= (d - 1) / 2; ++j) {
-            int previous = 0, current = 0;
-            for (int i = 0; i < d; ++i) {
-                previous += at(i, j - 1) == ink;
-                current += at(i, j) == ink;
-            }
-            EXPECT_LE(previous, current) << "diameter " << d << " row " << j;
-        }
-        EXPECT_EQ(firstForeignPixel(image, white, ink), QPoint(-1, -1));
-    }
-}
-
-TEST(RoundDot, MatchesAFilledCircleOfHalfTheDiameterAtTheSnappedCentre)
-{
-    for (int d = 1; d <= 40; ++d) {
-        const QPointF point(33.7, 21.2);
-        QImage dot = blank(80, 80);
-        QImage circle = blank(80, 80);
-        drawRoundDot(dot, point, d, ink);
-        fillCircle(circle, snappedCentre(point, d), d / 2.0, ink);
-        ASSERT_EQ(dot, circle) << "diameter " << d;
-    }
-}
-
-TEST(FilledCircle, PaintsEveryPixelWhoseCentreIsWithinTheRadius)
-{
-    for (const double radius : {0.0, 0.4, 1.0, 2.7, 7.25, 15.5}) {
-        const QPointF centre(20.3, 17.9);
-        QImage image = blank(45, 45);
-        const QRect returned = fillCircle(image, centre, radius, ink);
-        for (int y = 0; y < 45; ++y)
-            for (int x = 0; x < 45; ++x) {
-                const double distance = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
-                if (std::abs(distance - radius) < 1e-9)
-                    continue; // on the edge: either answer is fair
-                ASSERT_EQ(image.pixel(x, y) == ink, distance <= radius)
-                    << "radius " << radius << " at " << x << "," << y;
-            }
-        EXPECT_EQ(returned, boundsOf(image, ink));
-    }
-}
-
-TEST(ThickLine, FromAPointToItselfIsTheDot)
-{
-    for (int d = 1; d <= 25; ++d) {
-        for (const QPointF point : {QPointF(20, 20), QPointF(20.4, 19.7)}) {
-            QImage line = blank(50, 50);
-            QImage dot = blank(50, 50);
-            drawThickLine(line, point, point, d, ink);
-            drawRoundDot(dot, point, d, ink);
-            ASSERT_EQ(line, dot) << "width " << d;
-        }
-    }
-}
-
-TEST(ThickLine, IsThePixelsWithinHalfTheWidthOfTheSegmentBetweenSnappedCentres)
+// Dots of diameter d, lines of width d and circles of radius r paint exactly the
+// pixels whose centre lies within d / 2 (r) of their axis: a dot's snapped centre
+// (for odd d the centre of the pixel holding the point, for even d the nearest
+// pixel corner), the segment between two snapped centres, a circle's centre. The
+// returned rectangle is what changed; what lies outside or is no number, nothing.
+TEST(ExactDrawing, PaintsThePixelsWithinTheRadiusAndReturnsWhatChanged)
 {
     std::mt19937 random(5);
-    std::uniform_real_distribution<double> coordinate(5.0, 95.0);
-    std::uniform_int_distribution<int> widths(2, 30);
-    for (int round = 0; round < 200; ++round) {
-        const QPointF from(coordinate(random), coordinate(random));
-        const QPointF to(coordinate(random), coordinate(random));
-        const int width = widths(random);
-        QImage image = blank(100, 100);
-        drawThickLine(image, from, to, width, ink);
-        const QPointF a = snappedCentre(from, width);
-        const QPointF b = snappedCentre(to, width);
-        for (int y = 0; y < 100; ++y)
+    std::uniform_real_distribution<double> coordinate(-20.0, 120.0);
+    for (int round = 0; round < 150; ++round) {
+        const int kind = round % 3, d = kind == 1 ? 2 + round % 39 : 1 + round % 40;
+        QPointF p(coordinate(random), coordinate(random)),
+            q(coordinate(random), coordinate(random));
+        if (round % 50 == 49) {
+            p = round == 149 ? QPointF(NAN, 3) : QPointF(-1e12, 40);
+            q = p * 2;
+        } else if (round == 148) {
+            p = QPointF(-1e9, 40.2);
+            q = QPointF(1e9, 40.2);
+        }
+        const auto snap = [d](QPointF v) {
+            return d % 2 ? QPointF(std::floor(v.x()) + 0.5, std::floor(v.y()) + 0.5)
+                         : QPointF(std::floor(v.x() + 0.5), std::floor(v.y() + 0.5));
+        };
+        const double radius = kind == 2 ? d / 3.0 : d / 2.0;
+        const QPointF a = kind == 2 ? p : snap(p), b = kind == 1 ? snap(q) : a;
+        QImage image = plainPicture(100, 80, qRgb(255, 255, 255));
+        const QRect returned = kind == 0   ? drawRoundDot(image, p, d, ink)
+                               : kind == 1 ? drawThickLine(image, p, q, d, ink)
+                                           : fillCircle(image, p, radius, ink);
+        QRect changed;
+        for (int y = 0; y < 80; ++y)
             for (int x = 0; x < 100; ++x) {
-                const double distance = distanceToSegment(QPointF(x + 0.5, y + 0.5), a, b);
-                if (std::abs(distance - width / 2.0) < 1e-6)
-                    continue; // on the edge: either answer is fair
-                ASSERT_EQ(image.pixel(x, y) == ink, distance < width / 2.0)
-                    << "width " << width << " at " << x << "," << y << " from " << from.x() << ","
-                    << from.y() << " to " << to.x() << "," << to.y();
+                const double distance = distanceToSegment({x + 0.5, y + 0.5}, a, b);
+                changed |= image.pixel(x, y) == ink ? QRect(x, y, 1, 1) : QRect();
+                if (!(std::abs(distance - radius) <= 1e-6)) { // on the edge: either way
+                    ASSERT_EQ(image.pixel(x, y) == ink, distance < radius)
+                        << x << "," << y << " round " << round;
+                }
             }
+        ASSERT_EQ(returned, changed) << "round " << round;
     }
 }
 
-TEST(ThickLine, AStrokeOfShortSegmentsHasNoGapsAndStaysNearItsPath)
-{
-    for (const int width : {2, 3, 5, 8, 13, 40}) {
-        const std::vector<QPointF> path = wanderingPath(width, QPointF(100, 100), 150);
-        QImage image = blank(200, 200);
-        QRect returned;
-        for (size_t i = 1; i < path.size(); ++i)
-            returned |= drawThickLine(image, path[i - 1], path[i], width, ink);
-        EXPECT_EQ(returned, boundsOf(image, ink));
-        EXPECT_EQ(firstForeignPixel(image, white, ink), QPoint(-1, -1));
-        // Snapping moves a centre by at most half a pixel in each direction.
-        const double snap = std::sqrt(0.5);
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 200; ++x) {
-                const double distance = distanceToPath(QPointF(x + 0.5, y + 0.5), path);
-                if (distance <= width / 2.0 - snap) {
-                    ASSERT_EQ(image.pixel(x, y), ink)
-                        << "gap at " << x << "," << y << " width " << width;
-                }
-                if (distance > width / 2.0 + 1.0) {
-                    ASSERT_EQ(image.pixel(x, y), white)
-                        << "stray pixel at " << x << "," << y << " width " << width;
-                }
-            }
-    }
-}
-
-TEST(ThinLine, IsEightConnectedWithBothEndsAndTheSameInEitherDirection)
+// Width 1 or less: one pixel per step along the longer axis from end pixel to end
+// pixel, each within half a diagonal of the segment, the same in either direction.
+TEST(ExactDrawing, ThinLineIsOnePixelPerStepBetweenTheEndPixels)
 {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> coordinate(0.0, 60.0);
     for (int round = 0; round < 300; ++round) {
         const QPointF from(coordinate(random), coordinate(random));
         const QPointF to(coordinate(random), coordinate(random));
-        QImage forward = blank(60, 60);
-        QImage backward = blank(60, 60);
+        QImage forward = plainPicture(60, 60, qRgb(255, 255, 255)), backward = forward;
         drawThickLine(forward, from, to, 1, ink);
         drawThickLine(backward, to, from, 0, ink);
-        ASSERT_EQ(forward, backward);
-
-        const QPoint a(int(from.x()), int(from.y()));
-        const QPoint b(int(to.x()), int(to.y()));
+        ASSERT_TRUE(sameImage(forward, backward));
+        const QPoint a(int(from.x()), int(from.y())), b(int(to.x()), int(to.y()));
+        const bool alongX = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
+        std::vector<int> perStep(60, 0);
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 60; ++x)
+                if (forward.pixel(x, y) == ink) {
+                    ++perStep[alongX ? x : y];
+                    ASSERT_LE(distanceToSegment(QPoint(x, y), a, b), std::sqrt(0.5));
+                }
         ASSERT_EQ(forward.pixel(a), ink);
         ASSERT_EQ(forward.pixel(b), ink);
-        const int steps = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
-        int painted = 0;
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 60; ++x) {
-                if (forward.pixel(x, y) != ink)
-                    continue;
-                ++painted;
-                ASSERT_LE(distanceToSegment(QPointF(x, y), a, b), std::sqrt(0.5));
-            }
-        // One pixel per step along the longer axis, so no clumps and no holes.
-        ASSERT_EQ(painted, steps + 1);
-        // Each painted pixel but the ends touches two others (8-connected chain).
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 60; ++x) {
-                if (forward.pixel(x, y) != ink || QPoint(x, y) == a || QPoint(x, y) == b)
-                    continue;
-                int neighbours = 0;
-                for (int dy = -1; dy <= 1; ++dy)
-                    for (int dx = -1; dx <= 1; ++dx)
-                        neighbours += (dx || dy) && forward.valid(x + dx, y + dy) &&
-                                      forward.pixel(x + dx, y + dy) == ink;
-                ASSERT_GE(neighbours, 2) << "break at " << x << "," << y;
-            }
+        const auto [low, high] = alongX ? std::minmax({a.x(), b.x()}) : std::minmax({a.y(), b.y()});
+        for (int i = 0; i < 60; ++i)
+            ASSERT_EQ(perStep[i], low <= i && i <= high) << "round " << round;
     }
 }
 
-TEST(ExactDrawing, ReturnedRectangleIsExactlyWhatChanged)
+// With retained drawing off, drawing shows on the screen exactly what it would
+// put into the image with it on, leaves the image alone, adds up and goes at the
+// next refresh. Each call reaches partly outside the area.
+TEST(PictureArea, ScreenOnlyDrawingShowsWhatRetainedDrawingKeepsUntilRefresh)
 {
-    std::mt19937 random(3);
-    std::uniform_real_distribution<double> coordinate(-30.0, 110.0);
-    std::uniform_int_distribution<int> widths(0, 20);
-    const QImage before = blank(80, 80, 0xff000000u);
-    for (int round = 0; round < 300; ++round) {
-        QImage image = before;
-        const QRgb colour = 0xff000000u | (round * 7919u + 1u);
-        const QPointF p(coordinate(random), coordinate(random));
-        const QPointF q(coordinate(random), coordinate(random));
-        const int width = widths(random);
-        QRect returned;
-        switch (round % 3) {
-        case 0:
-            returned = drawThickLine(image, p, q, width, colour);
-            break;
-        case 1:
-            returned = drawRoundDot(image, p, width, colour);
-            break;
-        default:
-            returned = fillCircle(image, p, width / 1.7, colour);
-            break;
+    const std::function<void(PictureArea &)> calls[] = {
+        [](PictureArea &a) { a.line(QPointF(20.5, 30), QPointF(290, 180.25), ink); },
+        [](PictureArea &a) { a.line(QPointF(-40, 150), QPointF(120, 260), qRgb(0, 255, 0)); },
+        [](PictureArea &a) { a.dot(QPointF(298.5, 3.5), ink); },
+        [](PictureArea &a) { a.circle(QPointF(150, 100), 37.5, ink); },
+        [](PictureArea &a) { a.setPixel(QPointF(7, 9), ink); },
+        [](PictureArea &a) { a.paintPicture(plainPicture(30, 20, ink), QRectF(280, 190, 60, 40)); },
+    };
+    for (const int width : {1, 4, 9}) {
+        PictureArea kept, screenOnly, later;
+        for (PictureArea *area : {&kept, &screenOnly, &later}) {
+            area->resize(300, 200);
+            area->setDrawingUnit(PictureArea::Unit::Pixels);
+            area->setDrawWidth(width);
+            area->setFillColor(qRgb(0, 0, 255));
         }
-        ASSERT_EQ(returned, changedBetween(before, image)) << "round " << round;
-        ASSERT_EQ(firstForeignPixel(image, 0xff000000u, colour), QPoint(-1, -1))
-            << "round " << round;
+        kept.setAutoRedraw(true);
+        later.setAutoRedraw(true);
+        for (const auto &call : calls) {
+            call(kept);
+            call(screenOnly);
+            ASSERT_TRUE(sameImage(screenOnly.grab().toImage(), kept.image())) << "width " << width;
+        }
+        EXPECT_TRUE(sameImage(screenOnly.image(), plainPicture(300, 200, qRgb(255, 255, 255))));
+        screenOnly.refresh();
+        EXPECT_TRUE(sameImage(screenOnly.grab().toImage(), screenOnly.image()));
+        for (PictureArea *area : {&screenOnly, &later}) // a line over where the others were
+            area->line(QPointF(100, 60), QPointF(200, 140), ink);
+        EXPECT_TRUE(sameImage(screenOnly.grab().toImage(), later.image()));
     }
-}
-
-TEST(ExactDrawing, ShapesFarOutsideChangeNothing)
-{
-    QImage image = blank(50, 40);
-    const QImage before = image;
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    for (const int width : {1, 2, 7, 40}) {
-        EXPECT_TRUE(drawRoundDot(image, QPointF(-1e9, 20), width, ink).isEmpty());
-        EXPECT_TRUE(drawRoundDot(image, QPointF(1e15, -1e15), width, ink).isEmpty());
-        EXPECT_TRUE(
-            drawThickLine(image, QPointF(-1e12, -5e3), QPointF(1e12, -5e3), width, ink).isEmpty());
-        EXPECT_TRUE(
-            drawThickLine(image, QPointF(-100, 200), QPointF(200, 100), width, ink).isEmpty());
-        EXPECT_TRUE(drawThickLine(image, QPointF(nan, 3), QPointF(4, 4), width, ink).isEmpty());
-        EXPECT_TRUE(drawThickLine(image, QPointF(1, 3), QPointF(inf, 4), width, ink).isEmpty());
-        EXPECT_TRUE(fillCircle(image, QPointF(-1e300, 5), width, ink).isEmpty());
-    }
-    EXPECT_TRUE(fillCircle(image, QPointF(5, 5), nan, ink).isEmpty());
-    EXPECT_TRUE(fillCircle(image, QPointF(5, 5), -1.0, ink).isEmpty());
-    QImage empty;
-    EXPECT_TRUE(drawRoundDot(empty, QPointF(0, 0), 5, ink).isEmpty());
-    EXPECT_EQ(image, before);
-}
-
-TEST(ExactDrawing, LinesFromFarOutsideAreClippedWhereTheyCross)
-{
-    QImage thick = blank(50, 40);
-    EXPECT_EQ(drawThickLine(thick, QPointF(-1e9, 10), QPointF(1e9, 10), 3, ink),
-              QRect(0, 9, 50, 3));
-    EXPECT_EQ(boundsOf(thick, ink), QRect(0, 9, 50, 3));
-    EXPECT_EQ(firstForeignPixel(thick.copy(0, 9, 50, 3), ink, ink), QPoint(-1, -1));
-
-    QImage thin = blank(50, 40);
-    EXPECT_EQ(drawThickLine(thin, QPointF(-1e6, -1e6), QPointF(1e6, 1e6), 1, ink),
-              QRect(0, 0, 40, 40));
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 50; ++x)
-            ASSERT_EQ(thin.pixel(x, y) == ink, x == y) << x << "," << y;
-}
-
-TEST(ExactDrawing, ColourWithoutAlphaIsStoredOpaque)
-{
-    QImage image = blank(10, 10);
-    drawRoundDot(image, QPointF(5, 5), 3, 0x00123456u);
-    EXPECT_EQ(image.pixel(5, 5), 0xff123456u);
 }

@@ -1,0 +1,204 @@
+#include "canvas/CanvasWindow.h"
+
+#include "platform/Raster.h"
+
+#include <QTest>
+
+namespace
+{
+constexpr QRgb white = qRgb(255, 255, 255), blue = qRgb(0, 0, 255), green = qRgb(0, 160, 0);
+const std::initializer_list<std::pair<char, QRgb>> legend{{'b', blue}, {'g', green}};
+
+// Two rooms; the left one holds a green spot, the right one a loose black pixel.
+QImage rooms()
+{
+    return textPicture({"##########", "#...#....#", "#.gg#..#.#", "#...#....#", "##########"},
+                       legend);
+}
+
+// The picture with the lines of a path drawn on it, from its first point to each next.
+QImage withLines(QImage image, const std::vector<QPointF> &path, int width)
+{
+    for (std::size_t i = 0; i < path.size(); ++i)
+        drawThickLine(image, path[i ? i - 1 : 0], path[i], width, green);
+    return image;
+}
+} // namespace
+
+// Rounded half to even, the press at (3.5, 1.5) lands on the wall at (4, 2): it
+// recolours the connected outline, or in a simple drawing nothing. A press in a
+// room fills the pressed colour, or in a simple drawing everything up to black.
+TEST_F(CanvasWindow, PressFillsThePressedColourOrInASimpleDrawingUpToBlack)
+{
+    const struct {
+        bool simple;
+        QPointF at;
+        std::initializer_list<const char *> after;
+    } cases[] = {
+        {false, {3.5, 1.5}, {"bbbbbbbbbb", "b...b....b", "b.ggb..#.b", "b...b....b", "bbbbbbbbbb"}},
+        {true, {3.5, 1.5}, {"##########", "#...#....#", "#.gg#..#.#", "#...#....#", "##########"}},
+        {false, {1, 1}, {"##########", "#bbb#....#", "#bgg#..#.#", "#bbb#....#", "##########"}},
+        {true, {1, 1}, {"##########", "#bbb#....#", "#bbb#..#.#", "#bbb#....#", "##########"}},
+    };
+    for (const auto &c : cases) {
+        Form1 &w = loadWithCanvas(rooms());
+        w.simpleMode = c.simple;
+        w.Picture1_Mousedown(1, 0, float(c.at.x()), float(c.at.y()));
+        EXPECT_TRUE(sameImage(canvas(w), textPicture(c.after, legend))) << c.simple;
+        expectOneStep(w, rooms());
+    }
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        Form1 &w = loadWithCanvas(rooms());
+        QTest::mouseClick(w.Picture1, button, {}, QPoint(6, 1));
+        EXPECT_TRUE(sameImage(canvas(w), textPicture({"##########", "#...#bbbb#", "#.gg#bb#b#",
+                                                      "#...#bbbb#", "##########"},
+                                                     legend)))
+            << "button " << button;
+    }
+    Form1 &w = loadWithCanvas(rooms());
+    w.currentTool = 3; // no such tool: no painting, no snapshot
+    w.Picture1_Mousedown(1, 0, 6, 1);
+    EXPECT_TRUE(sameImage(canvas(w), rooms()));
+    EXPECT_FALSE(w.drawingChanged || w.undoIndex);
+}
+
+// The fifth step overwrites the oldest snapshot, in the memory the slot already
+// has (a fresh canvas-sized buffer per press is slow), unless the canvas changed size.
+TEST_F(CanvasWindow, SnapshotsGoRoundFourSlotsInTheirOwnMemory)
+{
+    Form1 &w = loadWithCanvas(rooms());
+    std::vector<QImage> before;
+    std::vector<const uchar *> memory;
+    for (int step = 0; step < 6; ++step) {
+        for (const ImageHolder *slot : w.Image1)
+            if (step == 4)
+                memory.push_back(slot->picture().constBits());
+        before.push_back(canvas(w));
+        setColour(w, qRgb(10 * step + 10, 0, 0));
+        w.Picture1_Mousedown(1, 0, 1, 1);
+    }
+    EXPECT_EQ(w.undoIndex, 2);
+    for (int slot = 0; slot < 4; ++slot) {
+        EXPECT_TRUE(sameImage(w.Image1[slot]->picture(), before[slot < 2 ? 4 + slot : slot]));
+        EXPECT_EQ(w.Image1[slot]->picture().constBits(), memory[slot]) << "slot " << slot;
+    }
+    w.Picture1->setPicture(lineDrawing(50, 20));
+    w.Picture1_Mousedown(1, 0, 1, 1);
+    EXPECT_TRUE(sameImage(w.Image1[2]->picture(), lineDrawing(50, 20)));
+}
+
+// With a texture chosen, every press, whatever the tool, lays what the preview
+// shows (the top-left part of a larger texture) from the canvas's corner over the
+// pressed colour: an arch round a black block, a green spot left alone. So it does
+// while a simple drawing hides the preview. Moves draw nothing, and the canvas
+// gets its own pointer back.
+TEST_F(CanvasWindow, TextureFillLaysThePreviewOverThePressedColourWhateverTheTool)
+{
+    QImage texture(150, 100, QImage::Format_RGB32), arch = plainPicture(200, 120, white);
+    for (int i = 0; i < 150 * 100; ++i)
+        texture.setPixel(i % 150, i / 150, qRgb(i % 150, i / 150, 7));
+    app.writePicture("texturas/a.bmp", texture);
+    for (int i = 0; i < 200 * 120; ++i)
+        if (QRect(10, 10, 180, 110).contains(i % 200, i / 200))
+            arch.setPixel(i % 200, i / 200, qRgb(0, 0, 0));
+    for (int i = 0; i < 9; ++i)
+        arch.setPixel(2 + i % 3, 2 + i / 3, green);
+    arch.setPixel(30, 20, qRgb(255, 224, 192)); // the marker of a two-pass texture fill
+    for (const int tool : {0, 1, 2}) {
+        Form1 &w = loadWithCanvas(arch);
+        w.Picture7->setVisible(tool != 1);
+        w.simpleMode = tool == 1;
+        w.currentTool = tool;
+        w.Picture7_MouseDown(1, 0, 0, 0); // the first press chooses the texture shown
+        w.Picture1->setCustomCursor(QCursor(Qt::CrossCursor));
+        w.Picture1_Mousedown(1, 0, 5, 115);
+        w.Picture1_MouseMove(1, 0, 150, 5);
+        w.Picture1_MouseUp(1, 0, 150, 5);
+        const QSize shown = w.Picture7->image().size();
+        ASSERT_TRUE(shown.width() < 150 && shown.height() < 100);
+        QImage expected = arch;
+        for (int i = 0; i < 200 * 120; ++i)
+            if (arch.pixel(i % 200, i / 200) == white)
+                expected.setPixel(i % 200, i / 200,
+                                  texture.pixel(i % 200 % shown.width(), i / 200 % shown.height()));
+        EXPECT_TRUE(sameImage(canvas(w), expected)) << "tool " << tool;
+        expectOneStep(w, arch);
+        EXPECT_EQ(w.Picture1->cursor().shape(), Qt::CrossCursor);
+    }
+}
+
+// Press and release paint a round dot of the canvas's thickness; moves with long
+// jumps join it without gaps; a new thickness counts from the next line. The
+// stored point keeps x and rounds y half to even.
+TEST_F(CanvasWindow, PencilDrawsRoundLinesFromPointToPoint)
+{
+    const QImage blank = plainPicture(80, 60, white);
+    Form1 &w = loadWithCanvas(blank);
+    w.Image2_Click(1);
+    setColour(w, green);
+    w.Picture1_Mousedown(1, 0, 10, 10);
+    w.Picture1_MouseUp(1, 0, 10, 10);
+    QImage expected = blank;
+    for (const int i : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14})
+        expected.setPixel(8 + i % 4, 8 + i / 4, green);
+    EXPECT_TRUE(sameImage(canvas(w), expected));
+    expectOneStep(w, blank);
+    const std::vector<QPointF> path{{5, 5}, {60, 8}, {62, 50}, {12, 40}, {40, 20}};
+    w.Picture1_Mousedown(1, 0, 5, 5);
+    for (const QPointF p : path)
+        w.Picture1_MouseMove(1, 0, float(p.x()), float(p.y()));
+    w.Picture1->setDrawWidth(9);
+    w.Picture1_Mousedown(1, 0, 70, 50);
+    expected = withLines(withLines(expected, path, 4), {{70, 50}}, 9);
+    EXPECT_TRUE(sameImage(canvas(w), expected));
+    EXPECT_TRUE(sameImage(screen(w), expected));
+    EXPECT_EQ(w.undoIndex, 3);
+    const std::tuple<float, float, int> points[] = {
+        {7.25f, 20.5f, 20}, {9.75f, 21.5f, 22}, {3.0f, 22.5f, 22}, {4.0f, 22.51f, 23}};
+    for (const auto &[x, y, storedY] : points) {
+        w.Picture1_MouseMove(1, 0, x, y);
+        EXPECT_EQ(w.lastX, x);
+        EXPECT_EQ(w.lastY, storedY) << y;
+    }
+}
+
+// While dragging, the screen shows one line from the start to the mouse and the
+// canvas's image is untouched; the release draws the line to where it happens.
+TEST_F(CanvasWindow, StraightLineFollowsTheMouseOnTheScreenAndIsDrawnOnRelease)
+{
+    const QImage blank = plainPicture(80, 60, white);
+    Form1 &w = loadWithCanvas(blank);
+    w.Image2_Click(2);
+    setColour(w, green);
+    sendMouse(QEvent::MouseButtonPress, 1, QPointF(5, 5));
+    sendMouse(QEvent::MouseMove, 1, QPointF(70, 5));
+    EXPECT_TRUE(sameImage(screen(w), withLines(blank, {{5, 5}, {70, 5}}, 4)));
+    sendMouse(QEvent::MouseMove, 1, QPointF(40, 50));
+    EXPECT_TRUE(sameImage(screen(w), withLines(blank, {{5, 5}, {40, 50}}, 4)));
+    EXPECT_TRUE(sameImage(canvas(w), blank));
+    sendMouse(QEvent::MouseButtonRelease, 1, QPointF(10, 50));
+    EXPECT_TRUE(sameImage(canvas(w), withLines(blank, {{5, 5}, {10, 50}}, 4)));
+    EXPECT_TRUE(sameImage(screen(w), canvas(w)));
+    expectOneStep(w, blank);
+}
+
+// Moves and releases draw for the left button alone; a press with the right one
+// still takes its snapshot and stores its point. The fill tool draws on press only.
+TEST_F(CanvasWindow, OnlyTheLeftButtonAloneDrawsOnMoveAndRelease)
+{
+    for (const int tool : {0, 1, 2})
+        for (const int buttons : {2, 4, 3, 5, 0}) {
+            Form1 &w = loadWithCanvas(plainPicture(80, 60, white));
+            w.Image2_Click(tool);
+            sendMouse(QEvent::MouseButtonPress, buttons == 2 ? 2 : 1, QPointF(12, 14.5));
+            const QImage afterPress = canvas(w);
+            sendMouse(QEvent::MouseMove, buttons, QPointF(60, 40));
+            w.Picture1_MouseUp(buttons, 0, 60, 40);
+            SCOPED_TRACE(QString("tool %1 buttons %2").arg(tool).arg(buttons).toStdString());
+            EXPECT_TRUE(sameImage(screen(w), afterPress));
+            EXPECT_TRUE(sameImage(canvas(w), afterPress));
+            EXPECT_EQ(w.undoIndex, 1);
+            EXPECT_EQ(w.lastX, tool ? 12.0f : 0.0f);
+            EXPECT_EQ(w.lastY, tool ? 14 : 0);
+        }
+}

@@ -1,0 +1,104 @@
+#include "canvas/CanvasWindow.h"
+
+#include "canvas/CursorTemplate.h"
+#include "platform/TwipGeometry.h"
+
+#include <QTest>
+
+namespace
+{
+// Opaque pixels of the cursor in the window's cursor holder that are not of one
+// of the given colours.
+int otherOpaquePixels(const Form1 &w, std::initializer_list<QRgb> colours)
+{
+    const QImage cursor = w.Image4->picture().convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int i = 0; i < 32 * 32; ++i) {
+        const QRgb pixel = cursor.pixel(i % 32, i / 32);
+        count += qAlpha(pixel) != 0 &&
+                 std::find(colours.begin(), colours.end(), pixel | 0xFF000000u) == colours.end();
+    }
+    return count;
+}
+} // namespace
+
+// A click on an icon chooses its tool and colour filling, hides that icon, shows
+// the thickness indicator for the pencil and the line and plays the tool's
+// animation in the icon's place; the canvas, its pointer and the stored point
+// stay as they were. Choosing the same tool again gives the same state.
+TEST_F(CanvasWindow, EachToolIconChoosesItsToolAndMovesTheAnimationOverIt)
+{
+    Form1 &w = loadWithCanvas(lineDrawing(40, 30));
+    for (int i = 0; i < 3; ++i)
+        setGeometryTwips(w.Image2[i], 14000 + 15 * i, 600 + 1500 * i, 1350, 1365);
+    w.Picture1->setCustomCursor(QCursor(Qt::CrossCursor));
+    w.lastX = 12.5f;
+    const char *animations[] = {"gifs/pato.gif", "gifs/lapiz.gif", "gifs/recta.gif"};
+    for (const int tool : {2, 1, 1, 0, 0}) {
+        w.fillWithColour = false;
+        w.textureActive = true;
+        w.Gif89a1->hide();
+        QTest::mouseClick(w.Image2[tool], Qt::LeftButton, {}, QPoint(3, 3));
+        SCOPED_TRACE(animations[tool]);
+        EXPECT_EQ(w.currentTool, tool);
+        EXPECT_TRUE(w.fillWithColour);
+        EXPECT_FALSE(w.textureActive);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(w.Image2[i]->isHidden(), i == tool) << "icon " << i;
+        EXPECT_EQ(w.Picture4->isHidden(), tool == 0);
+        EXPECT_FALSE(w.Gif89a1->isHidden());
+        EXPECT_EQ(leftTwips(w.Gif89a1), 14000 + 15 * tool);
+        EXPECT_EQ(topTwips(w.Gif89a1), 600 + 1500 * tool);
+        EXPECT_EQ(w.Gif89a1->file(), app.file(animations[tool]));
+    }
+    EXPECT_TRUE(sameImage(canvas(w), lineDrawing(40, 30)));
+    EXPECT_EQ(w.Picture1->cursor().shape(), Qt::CrossCursor);
+    EXPECT_FLOAT_EQ(w.lastX, 12.5f);
+    EXPECT_EQ(w.undoIndex, 0);
+    EXPECT_TRUE(sounds->isEmpty());
+}
+
+TEST_F(CanvasWindow, StartUpGivesEachToolIconItsOwnPicture)
+{
+    const QImage pictures[] = {plainPicture(40, 44, qRgb(0, 90, 0)),
+                               plainPicture(30, 50, qRgb(90, 0, 0)),
+                               plainPicture(45, 35, qRgb(0, 0, 90))};
+    for (const int tool : {0, 1, 2})
+        app.writePicture(QStringList{"gifs/pato.gif", "gifs/lapiz.gif", "gifs/recta.gif"}[tool],
+                         pictures[tool]);
+    const Form1 &w = loadWithCanvas(lineDrawing(40, 30));
+    for (const int tool : {0, 1, 2}) {
+        EXPECT_TRUE(sameImage(w.Image2[tool]->picture(), pictures[tool])) << "icon " << tool;
+        EXPECT_EQ(w.Image2[tool]->size(), pictures[tool].size());
+    }
+    EXPECT_EQ(w.Gif89a1->file(), app.file("gifs/pato.gif"));
+}
+
+// The canvas's pointer is the template's arrow at 32 pixels, its tip the hot spot
+// and white see-through. Start-up makes it from the red arrow by averaging, so
+// its edges are half-tones; each colour pick refills a copy of the arrow and
+// scales it keeping pure colours, so black is followed by any colour, and white
+// leaves the outline alone.
+TEST_F(CanvasWindow, ColourCursorIsTheArrowInTheCurrentColour)
+{
+    Form1 &w = loadWithCanvas(lineDrawing(40, 30));
+    const QImage arrow = makeCursorTemplate().copy(0, 0, 35, 35);
+    ASSERT_TRUE(sameImage(w.Picture3->image(), arrow));
+    EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0)}), 100) << "the red arrow";
+    EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0), qRgb(255, 0, 0)}), 5) << "no half-tones";
+    for (const QRgb colour : {qRgb(0, 0, 0), qRgb(0, 128, 255), qRgb(255, 255, 255)}) {
+        w.textureActive = true;
+        setColour(w, colour);
+        w.UpdateColourCursor();
+        EXPECT_FALSE(w.textureActive);
+        EXPECT_EQ(otherOpaquePixels(w, {qRgb(0, 0, 0), colour}), 0) << "half-tones";
+        EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0)}), colour == qRgb(0, 128, 255) ? 100 : 0);
+        const QImage cursor = w.Image4->picture().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(cursor.pixel(0, 0), 0xFF000000u) << "the tip";
+        EXPECT_EQ(qAlpha(cursor.pixel(5, 5)), colour == qRgb(255, 255, 255) ? 0 : 255);
+        EXPECT_EQ(qAlpha(cursor.pixel(31, 31)), 0);
+        EXPECT_EQ(w.Picture1->cursor().hotSpot(), QPoint(0, 0));
+        EXPECT_TRUE(sameImage(w.Picture1->cursor().pixmap().toImage(), cursor));
+        EXPECT_TRUE(sameImage(w.Picture3->image(), arrow)) << "the template stays red";
+    }
+}

@@ -1,0 +1,127 @@
+#include "platform/FileList.h"
+#include "platform/FileSearch.h"
+#include "platform/PictureIO.h"
+#include "support/TempAppFolder.h"
+
+#include <QFileInfo>
+
+namespace
+{
+QImage pattern(int width, int height, int seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb((x * 7 + seed) & 255, (y * 13 + seed) & 255, (x ^ y) & 255));
+    return image;
+}
+} // namespace
+
+// A 24-bit bitmap of the exact pixels (an odd width pads the rows) replaces the
+// old file, keeping its permissions and leaving nothing else in the folder; a
+// write that fails leaves everything as it was.
+TEST(WriteBitmap, ReplacesTheFileWholeOrNotAtAll)
+{
+    TempAppFolder folder;
+    const QString path = folder.file("1.bmp");
+    ASSERT_TRUE(writeBitmap(pattern(10, 10, 1), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    ASSERT_TRUE(writeBitmap(pattern(37, 21, 5), path));
+    folder.writeText("2.bmp/keep.txt", "x"); // a folder where a file should go
+    EXPECT_FALSE(writeBitmap(pattern(4, 4, 1), folder.file("missing/1.bmp")));
+    EXPECT_FALSE(writeBitmap(pattern(4, 4, 1), folder.file("2.bmp")));
+    EXPECT_FALSE(writeBitmap(QImage(), folder.file("3.bmp")));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(30).mid(28), QByteArray("\x18\0", 2)) << "24 bits per pixel";
+    EXPECT_TRUE(sameImage(loadPicture(path), pattern(37, 21, 5)));
+    EXPECT_EQ(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+              QFile::ReadGroup);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"1.bmp", "2.bmp"}));
+    EXPECT_TRUE(folder.exists("2.bmp/keep.txt"));
+}
+
+// By content, whatever the name's suffix or letter case; what is no picture, or a
+// header claiming 60000 x 60000 pixels with no data behind it, gives a null image.
+TEST(LoadPicture, ReadsByContentAndRefusesWhatIsNoPicture)
+{
+    TempAppFolder folder;
+    pattern(6, 4, 3).save(folder.file("1.GIF"), "PNG");
+    folder.writeText("2.gif", "GIF89a but nothing more");
+    folder.writeText("3.gif", "");
+    QByteArray huge(54, '\0');
+    const std::pair<int, int> header[] = {{0, 0x4D42}, {2, 70},     {10, 54}, {14, 40},
+                                          {18, 60000}, {22, 60000}, {26, 1},  {28, 24}};
+    for (const auto &[at, value] : header)
+        for (int i = 0; i < 4; ++i)
+            huge[at + i] = char((value >> (8 * i)) & 0xFF);
+    folder.writeText("4.bmp", huge + QByteArray(16, '\x7f'));
+    EXPECT_TRUE(sameImage(loadPicture(folder.file("1.gif")), pattern(6, 4, 3)));
+    for (const char *name : {"2.gif", "3.gif", "4.bmp", "5.gif"})
+        EXPECT_TRUE(loadPicture(folder.file(name)).isNull()) << name;
+}
+
+// The name as stored on disk, found whatever the letter case asked (an exact
+// match first), the same from a file search and from a folder listing.
+TEST(FindFile, GivesTheStoredNameWhateverTheCaseAsked)
+{
+    TempAppFolder folder;
+    for (const char *name : {"1.GIF", "2.gif", "a.txt", "A.txt", "B.txt", "\u00d1and\u00fa.gif"})
+        folder.writeText(QString("d/") + QString::fromUtf8(name), "x");
+    folder.makeFolder("d/Sub");
+    const FolderListing listing(folder.file("d"));
+    const char *cases[][2] = {{"1.gif", "1.GIF"}, {"2.GIF", "2.gif"},
+                              {"a.txt", "a.txt"}, {"A.txt", "A.txt"},
+                              {"b.txt", "B.txt"}, {"sub", "Sub"},
+                              {"3.gif", ""},      {"1.gi", ""},
+                              {"x/1.gif", ""},    {"", ""}};
+    for (const auto &[asked, stored] : cases) {
+        EXPECT_EQ(findFile(folder.file("d/") + QString::fromUtf8(asked)), QString::fromUtf8(stored))
+            << asked;
+        EXPECT_EQ(listing.find(QString::fromUtf8(asked)), QString::fromUtf8(stored)) << asked;
+    }
+    const QString accented = QString::fromUtf8("\u00d1and\u00fa.gif");
+    EXPECT_EQ(findFile(folder.file("d/") + accented.toUpper()), accented);
+    EXPECT_EQ(listing.find(accented.toUpper()), accented);
+    EXPECT_EQ(findFile(folder.file("none/1.gif")), "");
+    EXPECT_EQ(FolderListing(folder.file("none")).find("1.gif"), "");
+}
+
+// Ends at CR LF, CR or LF and trims nothing; only the first few kilobytes are read.
+TEST(ReadFirstLine, EndsAtAnyLineBreakAndTrimsNothing)
+{
+    const char *cases[][2] = {{"SI", "SI"},     {"SI\r\nNO", "SI"}, {"SI\rNO", "SI"},
+                              {"SI\nNO", "SI"}, {"SI \r\n", "SI "}, {" no\n", " no"},
+                              {"", ""},         {"\r\nSI", ""},     {"Mar\u00eda", "Mar\u00eda"}};
+    TempAppFolder folder;
+    QString line = "unchanged";
+    EXPECT_FALSE(readFirstLine(folder.file("s.txt"), &line));
+    EXPECT_EQ(line, "unchanged");
+    for (const auto &[content, first] : cases) {
+        folder.writeText("s.txt", content);
+        ASSERT_TRUE(readFirstLine(folder.file("s.txt"), &line));
+        EXPECT_EQ(line, QString::fromUtf8(first)) << content;
+    }
+    folder.writeText("s.txt", QByteArray(1 << 20, 'x'));
+    ASSERT_TRUE(readFirstLine(folder.file("s.txt"), &line));
+    EXPECT_LE(line.size(), 4096);
+}
+
+TEST(FileList, ListsOrdinaryFilesInCaseInsensitiveOrder)
+{
+    TempAppFolder folder;
+    for (const char *name : {"b.gif", "A.gif", "C.jpg", ".hidden.gif", "a2.bmp"})
+        folder.writeText(QString("logos/") + name, "x");
+    folder.makeFolder("logos/sub");
+    FileList list;
+    EXPECT_FALSE(list.setPath(folder.file("none")));
+    EXPECT_EQ(list.entryPath(0), "");
+    ASSERT_TRUE(list.setPath(folder.file("logos")));
+    EXPECT_EQ(list.listCount(), 4);
+    QStringList names;
+    for (int i = -1; i <= 4; ++i)
+        names << list.list(i);
+    EXPECT_EQ(names, QStringList({"", "A.gif", "a2.bmp", "b.gif", "C.jpg", ""}));
+    EXPECT_EQ(list.entryPath(2), folder.file("logos/b.gif"));
+}
