@@ -84,12 +84,12 @@ void breakIt(const ContentSandbox &box, const QString &target, const QString &ho
     if (how == "folder:Empty") QDir().mkpath(path);
     if (how == "folder:File") writeBytes(path, "A file where a folder should be.\n");
     if (how == "Copy") QFile::copy(box.file("logos/animales.gif"), path);
-    if (how == "Renamed")
-        for (const auto &[from, to] : {std::pair{"animales", "animales de la granja ñandú 🐮"}, {"peques", "peques pequeñitos 🐣"}})
-            QDir().rename(box.file(QString("logos/") + from + ".gif"), box.file(QString("logos/") + to + ".gif")),
-            QDir().rename(box.file(QString("dibujos/") + from), box.file(QString("dibujos/") + to));
-    if (how == "Renamed") QDir().rename(box.file("texturas/bloques.gif"), box.file("texturas/piel de tigre 🐯.gif"));
-    if (how == "Renamed") QDir().rename(box.file("texturas/olas.bmp"), box.file("texturas/Árbol de Navidad.bmp"));
+    if (how == "Renamed") // categories and textures, with spaces, accents and emoji
+        for (const auto &[from, to] : {std::pair{"logos/animales.gif", "logos/animales de la granja ñandú 🐮.gif"},
+                 {"dibujos/animales", "dibujos/animales de la granja ñandú 🐮"}, {"logos/peques.gif", "logos/peques pequeñitos 🐣.gif"},
+                 {"dibujos/peques", "dibujos/peques pequeñitos 🐣"}, {"texturas/bloques.gif", "texturas/piel de tigre 🐯.gif"},
+                 {"texturas/olas.bmp", "texturas/Árbol de Navidad.bmp"}})
+            QDir().rename(box.file(from), box.file(to));
     if (how == "WriteTargetsTaken") {
         breakIt(box, "Misdibujos", "folder:File");
         for (const QString &category : QDir(box.file("dibujos")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
