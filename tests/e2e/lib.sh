@@ -3,82 +3,87 @@
 set -euo pipefail
 
 SKIP=77 # ctest's skip code
-
 need() {
     for tool in "$@"; do
         command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit $SKIP; }
     done
 }
 need Xvfb xdotool import
-
-# Prefer ImageMagick's own convert over any wrapper earlier in PATH.
-CONVERT=/usr/bin/convert
+CONVERT=/usr/bin/convert # ImageMagick's own, not a wrapper earlier in PATH
 [ -x "$CONVERT" ] || CONVERT=convert
 
 WORK=$(mktemp -d)
 PIDS=()
+STATUS=0
 cleanup() {
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+fail() { echo "$*"; STATUS=1; }
 
-# Starts Xvfb at WIDTHxHEIGHT on the first free display and exports DISPLAY.
+# Starts Xvfb at WIDTHxHEIGHT on the first free display from :140 and exports DISPLAY.
 start_display() {
-    local size=$1 n
-    for n in $(seq 140 240); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-    done
-    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    local n
+    for n in $(seq 140 240); do [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break; done
+    Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     export DISPLAY=":$n"
-    for _ in $(seq 1 100); do
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
+    for _ in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
     echo "X server did not start"; cat "$WORK/xvfb.log"; exit 1
 }
 
-# Copies the executable into a fresh application folder: $APP.
+# $APP: a fresh application folder with the executable $1, the category
+# "animales" (an orange logo) and a pale blue background.
 make_app_folder() {
     APP="$WORK/app"
-    mkdir -p "$APP"
+    mkdir -p "$APP/logos" "$APP/configuracion"
     cp "$1" "$APP/tintaro"
+    "$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
+    "$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
 }
 
-# A drawing of WxH: a frame and a vertical line, 4 px black on white.
+# A drawing of WxH: a frame and a line down the middle, 4 pixels black on
+# white; further arguments are more drawing for convert.
 write_drawing() {
     local path=$1 w=$2 h=$3
+    shift 3
     mkdir -p "$(dirname "$path")"
     "$CONVERT" -size "${w}x${h}" xc:white +antialias -fill none -stroke black -strokewidth 4 \
         -draw "rectangle 10,10 $((w - 11)),$((h - 11))" -draw "line $((w / 2)),10 $((w / 2)),$((h - 11))" \
-        "gif:$path"
+        "$@" "gif:$path"
 }
 
 start_program() {
+    start_display 1024x768
     (cd "$APP" && exec ./tintaro) >"$WORK/program.log" 2>&1 &
     PROGRAM=$!
     PIDS+=($PROGRAM)
 }
 
-# Waits until a visible window whose name is exactly Tintaro has width $1; prints its id.
+# Waits until a visible window named exactly Tintaro has width $1; prints its id.
 wait_for_window_of_width() {
-    local width=$1 id
+    local id
     for _ in $(seq 1 100); do
         for id in $(xdotool search --onlyvisible --name '^Tintaro$' 2>/dev/null); do
-            if xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: ${width}x"; then
-                echo "$id"; return 0
-            fi
+            xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1x" && { echo "$id"; return 0; }
         done
         sleep 0.1
     done
-    echo "no window of width $width" >&2; return 1
+    echo "no window of width $1" >&2; return 1
 }
 
-# Top-left corner of a window on the screen, as "X Y".
-window_origin() {
-    xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'
+window_origin() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+
+# Types the name $1 in the title window's field and presses its button; $MAIN is the main window.
+pass_title() {
+    local title tx ty
+    title=$(wait_for_window_of_width 517) || return 1
+    read -r tx ty < <(window_origin "$title")
+    xdotool mousemove $((tx + 200)) $((ty + 600)) click 1 type --delay 20 "$1"
+    xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
+    MAIN=$(wait_for_window_of_width 1024)
 }
 
 screenshot() { import -window root "$1"; }
@@ -88,27 +93,30 @@ pixel() {
     "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-expect_pixel() {
-    local shot=$1 x=$2 y=$3 want=$4 got
-    got=$(pixel "$shot" "$x" "$y")
-    if [ "$got" != "$want" ]; then
-        echo "pixel ($x,$y) is $got, expected $want"
-        return 1
-    fi
+expect_pixel() { # SHOT X Y R,G,B
+    local got
+    got=$(pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || fail "pixel ($2,$3) is $got, expected $4"
 }
 
 # Takes screenshots into $1 until pixel ($2, $3) is $4, for about ten seconds at
 # most: a loaded machine may take a moment to show what a click did.
 wait_for_pixel() {
-    local shot=$1 x=$2 y=$3 want=$4 got=""
     for _ in $(seq 1 50); do
-        screenshot "$shot"
-        got=$(pixel "$shot" "$x" "$y")
-        [ "$got" = "$want" ] && return 0
+        screenshot "$1"
+        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
         sleep 0.2
     done
-    echo "pixel ($x,$y) is $got, expected $want"
-    return 1
+    expect_pixel "$@"
+}
+
+# Ends the test: on failure the screenshot $1 is kept in /tmp and the program's log shown.
+finish() {
+    if [ $STATUS -ne 0 ]; then
+        [ -f "${1:-}" ] && cp "$1" "/tmp/tintaro-$(basename "$0" .sh)-failure.png"
+        cat "$WORK/program.log" 2>/dev/null || true
+    fi
+    exit $STATUS
 }
 
 # Passes the title window as a child does with the keyboard alone: waits until

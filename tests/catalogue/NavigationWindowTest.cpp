@@ -1,0 +1,100 @@
+#include "support/CatalogueFixture.h"
+#include "support/WindowOnScreen.h"
+
+#include <QPushButton>
+
+using Navigation = CatalogueFixture;
+
+// Next and previous run round the category. Without "1.gif" a category has no
+// drawings: back from 1 reaches 0 and stays there, and nothing is kept for 0.
+TEST_F(Navigation, DrawingButtonsRunRoundTheCategory)
+{
+    writeCategory("animales", 3);
+    writeCategory("casas", 0);
+    app.writePicture("dibujos/casas/2.gif", lineDrawing(40, 30));
+    Form1 &w = load();
+    for (const int expected : {2, 3, 1, -3, -2, -1}) { // forward, then back
+        (expected > 0 ? w.Command4 : w.Command3)->click();
+        EXPECT_EQ(w.drawingNumber, std::abs(expected));
+        EXPECT_EQ(canvas(w), lineDrawing(60, 40, std::abs(expected)));
+    }
+    w.Command5_Click();
+    const std::pair<QPushButton *, int> backBackOn[] = {
+        {w.Command3, 0}, {w.Command3, 0}, {w.Command4, 1}};
+    for (const auto &[button, expected] : backBackOn) {
+        w.SaveUndoStep(); // a painting step: the drawing has changed
+        button->click();
+        EXPECT_EQ(w.drawingNumber, expected);
+    }
+    EXPECT_FALSE(app.exists("dibujos/casas/0.bmp"));
+}
+
+// A drawing painted on is kept when left and resumed on return, and only the
+// next button clears the changed flag; start again deletes the kept colouring.
+TEST_F(Navigation, PaintedDrawingIsKeptResumedAndErasedByStartAgain)
+{
+    writeCategory("animales", 3);
+    Form1 &w = load();
+    w.command4_Click();
+    paintStep(w, {10, 10}, qRgb(0, 200, 0));
+    const QImage painted = canvas(w);
+    w.command4_Click();
+    EXPECT_FALSE(app.exists("dibujos/animales/1.bmp")) << "drawing 1 was left unpainted";
+    EXPECT_EQ(fileImage("dibujos/animales/2.bmp"), painted);
+    EXPECT_FALSE(w.drawingChanged);
+    w.command3_click();
+    EXPECT_EQ(canvas(w), painted);
+    paintStep(w, {30, 10}, qRgb(0, 200, 0));
+    w.Command1_Click();
+    EXPECT_FALSE(app.exists("dibujos/animales/2.bmp"));
+    EXPECT_EQ(canvas(w), lineDrawing(60, 40, 2));
+    w.command3_click(); // the flag still set: drawing 2 is kept blank
+    EXPECT_TRUE(w.drawingChanged);
+    EXPECT_EQ(fileImage("dibujos/animales/2.bmp"), lineDrawing(60, 40, 2));
+}
+
+// The category button runs round from each category's first drawing, with its
+// logo; a name holding "peque" gets the small palette and neither texture nor mosaic.
+TEST_F(Navigation, CategoryButtonRunsRoundWithLogosAndModes)
+{
+    const QString names[] = {"animales", "los_peques", "Peque_no"};
+    const QRgb logos[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+    for (int i = 0; i < 3; ++i)
+        writeCategory(names[i], 3 - i, logos[i], 60 + i, 40);
+    app.writePicture("paletas/paletapeque.bmp", plainPicture(92, 200, 0));
+    app.writePicture("paletas/paletagrande.bmp", plainPicture(92, 300, 0));
+    Form1 &w = load();
+    w.command3_click();
+    for (int i : {1, 2, 0}) {
+        w.Command5_Click();
+        const bool simple = i == 1;
+        SCOPED_TRACE(names[i].toStdString());
+        EXPECT_EQ(w.drawingNumber, 1);
+        EXPECT_EQ(w.drawingCount, 3 - i);
+        EXPECT_EQ(canvas(w), lineDrawing(60 + i, 40, 1));
+        EXPECT_EQ(w.Command5->icon().pixmap(20, 20).toImage().pixel(10, 10), logos[i]);
+        EXPECT_EQ(w.simpleMode, simple);
+        EXPECT_EQ(w.Picture6->picture().height(), simple ? 200 : 300);
+        EXPECT_EQ(w.Picture7->isHidden(), simple);
+        EXPECT_EQ(w.Command9->isHidden(), simple);
+        EXPECT_TRUE(w.Command5->styleSheet().contains(simple ? "(0, 255, 0)" : "(255, 255, 0)"));
+    }
+}
+
+TEST_F(Navigation, EachButtonPlaysItsOwnSound)
+{
+    writeCategory("animales", 3);
+    Form1 &w = load();
+    w.quitProgram = [] {};
+    w.openPrinter = [] { return std::shared_ptr<QPrinter>(); };
+    // Clicked, not called: each button must be connected to its handler.
+    const std::pair<QPushButton *, QString> presses[] = {
+        {w.Command4, "sonido1"}, {w.Command3, "sonido2"}, {w.Command5, "sonido3"},
+        {w.Command1, "sonido4"}, {w.Command6, "sonido5"}, {w.Command10, "sonido6"},
+        {w.Command8, ""}, {w.Command2, ""}};
+    for (const auto &[button, sound] : presses) {
+        sounds->clear();
+        button->click();
+        EXPECT_EQ(soundNames().join(""), sound.isEmpty() ? "" : sound + ".wav");
+    }
+}
