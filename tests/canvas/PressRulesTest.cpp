@@ -9,8 +9,8 @@ using PressRules = CanvasWindow;
 
 TEST_F(PressRules, DoubleClickOnTheTexturePreviewOnlySwitchesToTextures)
 {
-    app.writePicture("texturas/a.bmp", whiteImage(20, 20));
-    app.writePicture("texturas/b.bmp", whiteImage(20, 20));
+    app.writePicture("texturas/a.bmp", plainPicture(20, 20, qRgb(255, 255, 255)));
+    app.writePicture("texturas/b.bmp", plainPicture(20, 20, qRgb(255, 255, 255)));
     Form1 &w = loadWithCanvas(lineDrawing(60, 40));
     w.Picture6_mousedown(1, 0, 1, 1);
     QTest::mouseClick(w.Picture7, Qt::LeftButton, {}, QPoint(5, 5));

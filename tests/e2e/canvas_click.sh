@@ -12,7 +12,7 @@ start_program
 pass_title Ana
 
 # The top-left corner of the mark's square on the screen.
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
     screenshot "$WORK/before.png"
     mark=$("$CONVERT" "$WORK/before.png" -fill black +opaque "$MARK" -fill white -opaque "$MARK" -format '%@' info: |
         sed -n 's/^3x3+\([0-9]*\)+\([0-9]*\)$/\1 \2/p')

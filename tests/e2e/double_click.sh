@@ -5,14 +5,8 @@ source "$(dirname "$0")/lib.sh"
 
 MARK='rgb(17,201,99)' # a colour found nowhere else on the screen
 make_app_folder "$1"
-mkdir -p "$APP/logos" "$APP/dibujos/animales"
-"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
-"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
-"$CONVERT" -size 300x200 xc:white +antialias -fill none -stroke black -strokewidth 4 \
-    -draw "rectangle 10,10 289,189" -stroke none -fill "$MARK" -draw "rectangle 60,60 62,62" \
-    "gif:$APP/dibujos/animales/1.gif"
+write_drawing "$APP/dibujos/animales/1.gif" 300 200 -stroke none -fill "$MARK" -draw "rectangle 60,60 62,62"
 
-start_display 1024x768
 start_program
 pass_title_by_keyboard "Ana"
 wait_for_window_of_width 1024 >/dev/null

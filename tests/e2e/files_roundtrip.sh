@@ -22,7 +22,7 @@ wait_for_pixel "$WORK/next.png" 400 350 "255,255,255"
 click 191 733 # back
 wait_for_pixel "$WORK/back.png" 400 350 "255,0,0"
 click 607 732 # save
-for _ in $(seq 1 100); do compgen -G "$APP/Misdibujos/*.bmp" >/dev/null && break; sleep 0.1; done
+for _ in $(seq 1 300); do compgen -G "$APP/Misdibujos/*.bmp" >/dev/null && break; sleep 0.1; done
 click 894 733 # quit
 for _ in $(seq 1 150); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$PROGRAM" 2>/dev/null; then fail "the quit button did not end the program"; else

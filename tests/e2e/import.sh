@@ -7,11 +7,7 @@ source "$(dirname "$0")/lib.sh"
 
 make_app_folder "$1"
 cp "$2" "$APP/tintaro-import"
-mkdir -p "$APP/logos" "$APP/dibujos/animales" "$APP/configuracion"
-"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
-"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
-"$CONVERT" -size 300x200 xc:white -fill none -stroke black -strokewidth 4 \
-    -draw "rectangle 10,10 289,189" "gif:$APP/dibujos/animales/1.gif"
+write_drawing "$APP/dibujos/animales/1.gif" 300 200
 printf 'SI\r\n' >"$APP/configuracion/adaptar.txt" # drawings shrunk to the canvas
 
 # A ring with a 6-pixel gap on its right, cut in two by a thick line.
@@ -24,15 +20,9 @@ grep -q '^dibujos/letras/1.gif: 1000 x 700, 2 closed areas, 1 gaps closed' "$WOR
     { cat "$WORK/report.txt"; echo "unexpected report"; exit 1; }
 [ -f "$APP/logos/letras.gif" ] || { echo "no logo for the new category"; exit 1; }
 
-start_display 1024x768
 start_program
-title=$(wait_for_window_of_width 517)
-read -r tx ty < <(window_origin "$title")
-xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
-xdotool type --delay 20 "Ana"
-xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
-main=$(wait_for_window_of_width 1024)
-read -r mx my < <(window_origin "$main")
+pass_title Ana
+read -r mx my < <(window_origin "$MAIN")
 
 # On 1024 x 768 the canvas lies at (98, 6) and is 825 x 688: the drawing's
 # middle (500, 350) is at about (510, 350), its halves around (430, 350) and (590, 350).

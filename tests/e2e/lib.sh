@@ -30,6 +30,7 @@ start_display() {
     Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     PIDS+=($!)
     export DISPLAY=":$n"
+    DISPLAY_STARTED=1
     for _ in $(seq 1 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
     echo "X server did not start"; cat "$WORK/xvfb.log"; exit 1
 }
@@ -55,8 +56,9 @@ write_drawing() {
         "$@" "gif:$path"
 }
 
+# Starts the program in $APP, on a 1024 x 768 display unless one was started.
 start_program() {
-    start_display 1024x768
+    [ -n "${DISPLAY_STARTED:-}" ] || start_display 1024x768
     (cd "$APP" && exec ./tintaro) >"$WORK/program.log" 2>&1 &
     PROGRAM=$!
     PIDS+=($PROGRAM)
@@ -65,7 +67,7 @@ start_program() {
 # Waits until a visible window named exactly Tintaro has width $1; prints its id.
 wait_for_window_of_width() {
     local id
-    for _ in $(seq 1 100); do
+    for _ in $(seq 1 300); do
         for id in $(xdotool search --onlyvisible --name '^Tintaro$' 2>/dev/null); do
             xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1x" && { echo "$id"; return 0; }
         done
@@ -99,10 +101,10 @@ expect_pixel() { # SHOT X Y R,G,B
     [ "$got" = "$4" ] || fail "pixel ($2,$3) is $got, expected $4"
 }
 
-# Takes screenshots into $1 until pixel ($2, $3) is $4, for about ten seconds at
+# Takes screenshots into $1 until pixel ($2, $3) is $4, for thirty seconds at
 # most: a loaded machine may take a moment to show what a click did.
 wait_for_pixel() {
-    for _ in $(seq 1 50); do
+    for _ in $(seq 1 150); do
         screenshot "$1"
         [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
         sleep 0.2

@@ -5,10 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 
 make_app_folder "$1"
-mkdir -p "$APP/logos"
-"$CONVERT" -size 65x67 xc:orange "gif:$APP/logos/animales.gif"
 write_drawing "$APP/dibujos/animales/1.gif" 400 300
-"$CONVERT" -size 16x16 xc:'rgb(200,220,240)' "jpg:$APP/fondo.jpg"
 
 start_display 800x600
 start_program
