@@ -66,8 +66,7 @@ void onTerminationSignals(QObject *owner, std::function<void()> handler)
         ::sigaction(number, &action, nullptr);
 }
 
-bool DestroyedWindowCloser::nativeEventFilter(const QByteArray &eventType, void *message,
-                                              qintptr *)
+bool DestroyedWindowCloser::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "xcb_generic_event_t")
         return false;
