@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins
   libqt6svg6 libgif-dev
   xvfb xauth xdotool imagemagick x11-utils poppler-utils
+  icewm # a window manager for the end-to-end test of its close
 )
 # Extra packages a caller may ask for (the benchmark asks for OpenCV).
 packages+=("$@")
