@@ -241,6 +241,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no content in %s\n", qPrintable(content));
         return 1;
     }
+    // One colouring saved on an earlier day, for the open button.
+    QDir().mkpath(folder + QStringLiteral("/Misdibujos"));
+    QImage(1000, 700, QImage::Format_RGB32)
+        .save(folder + QStringLiteral("/Misdibujos/Sin_nombre 6-5-2024--10-0-0.bmp"));
 
     Form1 w(folder);
     int prints = 0, opens = 0, quits = 0;
