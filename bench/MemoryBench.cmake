@@ -3,3 +3,8 @@
 add_executable(tintaro_memory_bench ${CMAKE_CURRENT_LIST_DIR}/MemoryBench.cpp)
 target_link_libraries(tintaro_memory_bench PRIVATE tintaro_core)
 target_compile_definitions(tintaro_memory_bench PRIVATE TINTARO_APP_DIR="${TINTARO_APP_DIR}")
+
+# Resident memory over a random session of every control (bench/session.sh).
+add_executable(tintaro_session_bench ${CMAKE_CURRENT_LIST_DIR}/SessionBench.cpp)
+target_link_libraries(tintaro_session_bench PRIVATE tintaro_core Qt6::Test)
+target_compile_definitions(tintaro_session_bench PRIVATE TINTARO_APP_DIR="${TINTARO_APP_DIR}")

@@ -52,5 +52,5 @@ void Form1::StartUpBlockB()
     Picture1->setCustomCursor(cursor);
 
     LoadToolIcons();
-    Gif89a1->setFile(appPath(QStringLiteral("\\gifs\\pato.gif")));
+    Gif89a1->setFile(appPath(QStringLiteral("\\gifs\\pato.gif")), Image2[0]->size());
 }

@@ -194,6 +194,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Closed by the window manager, a logout or another program: left as the
+    // quit button leaves it.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createControls();

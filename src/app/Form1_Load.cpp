@@ -2,6 +2,7 @@
 
 #include "platform/FileSearch.h"
 #include "platform/PictureIO.h"
+#include "platform/WriteLeftovers.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -17,6 +18,20 @@ QString readSetting(const QString &folder, const QString &name)
     if (findFile(path) != name || !readFirstLine(path, &line))
         return {};
     return line;
+}
+
+// Removes the hidden temporary files that writes cut short in an earlier run
+// left in the folders the program writes to. A file changed in the last minute
+// may belong to a write of another copy of the program, running now.
+void removeEarlierWriteLeftovers(const Form1 &w)
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-60);
+    removeWriteLeftovers(w.appPath(QStringLiteral("\\Misdibujos")), before);
+    for (int i = 0; i < w.File1.listCount(); ++i) {
+        const QString base = w.categoryBaseName(i);
+        if (!base.isEmpty())
+            removeWriteLeftovers(w.appPath(QStringLiteral("\\dibujos\\") + base), before);
+    }
 }
 } // namespace
 
@@ -47,6 +62,7 @@ void Form1::Form_Load()
 
     if (borra.toUpper() != QLatin1String("NO"))
         cleanUpColouredCopies();
+    removeEarlierWriteLeftovers(*this);
 
     drawingNumber = 1;
     Picture1->setDrawingUnit(PictureArea::Unit::Pixels);

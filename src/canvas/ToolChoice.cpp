@@ -16,7 +16,8 @@ void Form1::Image2_Click(int index)
     lastToolIconIndex = 2;
     const bool knownTool = index >= 0 && index <= lastToolIconIndex;
     if (knownTool) {
-        Gif89a1->setFile(appPath(QString::fromLatin1(toolAnimations[index])));
+        Gif89a1->setFile(appPath(QString::fromLatin1(toolAnimations[index])),
+                         Image2[static_cast<std::size_t>(index)]->size());
         // The animation stands in place of the chosen icon.
         for (loopIndex = 0; loopIndex <= lastToolIconIndex; ++loopIndex)
             Image2[static_cast<std::size_t>(loopIndex)]->setVisible(loopIndex != index);

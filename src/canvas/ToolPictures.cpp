@@ -3,14 +3,21 @@
 #include "canvas/FloodFill.h"
 #include "canvas/PictureToIcon.h"
 #include "colour/ColourMath.h"
+#include "layout/Placement.h"
+#include "platform/PictureFit.h"
 #include "platform/PictureIO.h"
+#include "platform/Twips.h"
 
 void Form1::LoadToolIcons()
 {
-    // A picture that cannot be loaded leaves its icon empty; the next one still loads.
+    // A picture that cannot be loaded leaves its icon empty; the next one still
+    // loads. One larger than the icon's place is scaled down to fit it.
     const char *files[] = {"\\gifs\\pato.gif", "\\gifs\\lapiz.gif", "\\gifs\\recta.gif"};
+    const MainWindowGeometry design = designGeometry();
     for (std::size_t i = 0; i < Image2.size(); ++i) {
-        const QImage icon = loadPicture(appPath(QString::fromLatin1(files[i])));
+        const QSize place(twipsToPixels(design.Image2[i].width),
+                          twipsToPixels(design.Image2[i].height));
+        const QImage icon = fitPicture(loadPicture(appPath(QString::fromLatin1(files[i]))), place);
         if (!icon.isNull()) {
             Image2[i]->setPicture(icon);
             Image2[i]->resize(icon.size() * layoutScaleFactor); // shrunk on a small screen

@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
+#include "layout/Placement.h"
 #include "platform/FileSearch.h"
+#include "platform/PictureFit.h"
 #include "platform/PictureIO.h"
 #include "platform/TwipGeometry.h"
 #include "platform/Twips.h"
@@ -71,7 +73,11 @@ void Form1::ApplyDrawingMode()
     const QImage palette =
         loadPicture(appPath(simple ? QStringLiteral("\\paletas\\paletapeque.bmp")
                                    : QStringLiteral("\\paletas\\paletagrande.bmp")));
+    // A palette larger than its place is shown scaled down to fit, never over
+    // the other controls.
+    const TwipRect place = designGeometry().Picture6;
     if (!palette.isNull())
-        Picture6->setPicture(palette);
+        Picture6->setPicture(
+            fitPicture(palette, QSize(twipsToPixels(place.width), twipsToPixels(place.height))));
     Command9->setVisible(!simple);
 }

@@ -4,6 +4,7 @@
 #include "catalogue/SavedNames.h"
 #include "platform/PictureIO.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
@@ -65,4 +66,10 @@ void Form1::Command2_Click()
     SaveColouredCopy();
     if (quitProgram)
         quitProgram();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Command2_Click();
+    event->accept();
 }

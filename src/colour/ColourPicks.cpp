@@ -2,6 +2,7 @@
 
 #include "colour/ColourMath.h"
 #include "colour/Indicator.h"
+#include "platform/ClipboardPicture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -83,5 +84,5 @@ void Form1::Picture6_DblClick()
     if (!clipboard)
         return;
     clipboard->clear();
-    clipboard->setImage(Picture1->image());
+    clipboard->setMimeData(clipboardPicture(Picture1->image()));
 }

@@ -1,6 +1,7 @@
 #include "platform/AnimatedPicture.h"
 
 #include "platform/FileSearch.h"
+#include "platform/PictureFit.h"
 
 #include <QMovie>
 
@@ -11,7 +12,7 @@ AnimatedPicture::AnimatedPicture(QWidget *parent) : QLabel(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void AnimatedPicture::setFile(const QString &path)
+void AnimatedPicture::setFile(const QString &path, QSize room)
 {
     current = path;
     if (movie) {
@@ -30,9 +31,12 @@ void AnimatedPicture::setFile(const QString &path)
     setMovie(movie);
     movie->start();
     movie->jumpToFrame(0);
-    if (scale != 1) {
-        movie->setScaledSize(movie->currentPixmap().size() * scale);
+    // Shrunk with the window on a short screen, then kept to its room.
+    const QSize natural = movie->currentPixmap().size();
+    const QSize shown = fittedSize(natural * scale, room);
+    if (shown != natural) {
+        movie->setScaledSize(shown);
         movie->jumpToFrame(0);
     }
-    resize(movie->currentPixmap().size());
+    resize(shown);
 }

@@ -14,7 +14,8 @@ class AnimatedPicture : public QLabel
 public:
     explicit AnimatedPicture(QWidget *parent = nullptr);
 
-    void setFile(const QString &path);
+    // An animation larger than `room` (when given) plays scaled down to fit it.
+    void setFile(const QString &path, QSize room = QSize());
     QString file() const { return current; }
     // Animations given from now on play at this factor of their size.
     void setScale(double factor) { scale = factor; }

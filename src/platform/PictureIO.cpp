@@ -1,6 +1,7 @@
 #include "platform/PictureIO.h"
 
 #include "platform/FileSearch.h"
+#include "platform/WriteLeftovers.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,7 @@ bool writeBitmap(const QImage &image, const QString &path)
     // then take the target's name in one step. A crash leaves at most a hidden
     // leftover, which the folder lists never show.
     const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.tintaro-XXXXXX.tmp"));
+    QTemporaryFile temporary(target.absolutePath() + QLatin1Char('/') + writeTemporaryPattern);
     if (!temporary.open() || !rgb.save(&temporary, "BMP") || !temporary.flush())
         return false;
     if (::fchmod(temporary.handle(), permissionsFor(target)) != 0 ||

@@ -1,6 +1,7 @@
 #include "platform/SoundPlayer.h"
 
 #include "platform/HeldMessages.h"
+#include "platform/WavCheck.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -14,7 +15,9 @@ SystemSoundPlayer::~SystemSoundPlayer() = default;
 
 void SystemSoundPlayer::play(const QString &wavPath)
 {
-    if (!QFileInfo(wavPath).isFile()) {
+    // A missing or damaged file gives the beep: the player would wait for good
+    // for the rest of a damaged one, and the window with it.
+    if (!isPlayableWavFile(wavPath)) {
         beep();
         return;
     }

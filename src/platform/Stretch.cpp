@@ -140,6 +140,10 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
     if (src.isNull() || src.width() <= 0 || src.height() <= 0 || width <= 0 || height <= 0)
         return {};
     const QImage source = src.convertToFormat(QImage::Format_RGB32);
+    // At its own size every pixel covers exactly one: the picture itself,
+    // shared rather than copied (a kept colouring shown on a fitted canvas).
+    if (source.size() == QSize(width, height))
+        return source;
     QImage dest(width, height, QImage::Format_RGB32);
     if (dest.isNull())
         return {};
