@@ -41,11 +41,11 @@ install(CODE "
 # ---- Desktop integration (the .deb only) ------------------------------------
 install(PROGRAMS ${PACKAGE_SOURCES}/tintaro.sh DESTINATION /usr/bin RENAME tintaro
   COMPONENT desktop EXCLUDE_FROM_ALL)
-# The import tool for teachers, on the PATH.
-file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/deb)
-file(CREATE_LINK /opt/tintaro/tintaro-import ${CMAKE_CURRENT_BINARY_DIR}/deb/tintaro-import SYMBOLIC)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/deb/tintaro-import DESTINATION /usr/bin
+# The import tool for teachers, on the PATH: the launcher under that name runs
+# it on the user's copy of the program folder.
+install(PROGRAMS ${PACKAGE_SOURCES}/tintaro.sh DESTINATION /usr/bin RENAME tintaro-import
   COMPONENT desktop EXCLUDE_FROM_ALL)
+file(MAKE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/deb)
 install(FILES ${PACKAGE_SOURCES}/tintaro.desktop DESTINATION /usr/share/applications
   COMPONENT desktop EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/artwork/icon/tintaro.svg

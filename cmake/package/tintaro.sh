@@ -10,6 +10,9 @@
 # is kept. Saved work goes where a parent looks for pictures (see
 # link_saved_work).
 #
+# Installed as tintaro-import as well, it runs the import tool on that copy (see
+# the end).
+#
 # TINTARO_INSTALL_ROOT overrides the installed folder (used by the package test).
 set -eu
 
@@ -125,16 +128,48 @@ link_saved_work() {
     ln -s "$saved" "$link"
 }
 
-if [ ! -d "$copy" ]; then
-    first_copy
-    mkdir -p "$copy/configuracion/.installed"
-    cp "$root"/configuracion/* "$copy/configuracion/.installed/" 2>/dev/null || true
-elif [ ! -x "$copy/tintaro" ] || ! cmp -s "$root/.release" "$copy/.release"; then
-    refresh
-    cp "$root/.release" "$copy/.release" 2>/dev/null || true
-fi
-sync_settings
-link_saved_work || echo "tintaro: saved work stays in $copy/Misdibujos" >&2
+prepare_copy() {
+    if [ ! -d "$copy" ]; then
+        first_copy
+        mkdir -p "$copy/configuracion/.installed"
+        cp "$root"/configuracion/* "$copy/configuracion/.installed/" 2>/dev/null || true
+    elif [ ! -x "$copy/tintaro" ] || ! cmp -s "$root/.release" "$copy/.release"; then
+        refresh
+        cp "$root/.release" "$copy/.release" 2>/dev/null || true
+    fi
+    sync_settings
+    link_saved_work || echo "tintaro: saved work stays in $copy/Misdibujos" >&2
+}
 
+# Installed as tintaro-import too: the teachers' import tool. Without
+# --app-folder it imports into the copy this user colours from (made first if
+# need be). With --app-folder it imports there; into the installed folder (as
+# root, for every user of the machine) it also gives the installation a new
+# release stamp, so that every user's copy takes the new drawings at its next start.
+if [ "${0##*/}" = tintaro-import ]; then
+    folder=
+    take=
+    for arg in "$@"; do
+        case $take$arg in
+        --help | -h) exec "$root/tintaro-import" --help ;;
+        --app-folder) take=folder: ;;
+        folder:*) folder=$arg take= ;;
+        esac
+    done
+    if [ -z "$folder" ]; then
+        prepare_copy
+        exec "$root/tintaro-import" --app-folder "$copy" "$@"
+    fi
+    status=0
+    "$root/tintaro-import" "$@" || status=$?
+    if [ $status -eq 0 ] && [ "$(cd "$folder" 2>/dev/null && pwd -P)" = "$(cd "$root" && pwd -P)" ]; then
+        read -r version _ <"$root/.release" || version=
+        echo "$version $(date -u +%Y-%m-%dT%H:%M:%SZ) import" >"$root/.release" ||
+            echo "tintaro-import: the users' copies take the new drawings at the next installation" >&2
+    fi
+    exit $status
+fi
+
+prepare_copy
 cd "$copy"
 exec ./tintaro "$@"
