@@ -34,15 +34,26 @@ wait_until() {
 running() { kill -0 "${1:-$PROGRAM}" 2>/dev/null; }
 click() { xdotool mousemove "$1" "$2" click 1; }
 
-# Starts Xvfb at WIDTHxHEIGHT on the first free display from :140 and exports DISPLAY.
+# Starts Xvfb at WIDTHxHEIGHT on the first free display from :140 and exports
+# DISPLAY. Two tests may pick the same number at once: the display is ours only
+# when its lock file names our server, else the next number is tried.
 start_display() {
-    local n
-    for n in $(seq 140 240); do [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break; done
-    Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    PIDS+=($!)
-    export DISPLAY=":$n"
-    DISPLAY_STARTED=1
-    wait_until 'xdotool getdisplaygeometry >/dev/null 2>&1' || { cat "$WORK/xvfb.log"; echo "no X server"; exit 1; }
+    local n pid
+    for n in $(seq 140 240); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+        pid=$!
+        ours() { [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" = "$pid" ]; }
+        wait_until "! running $pid || { ours && DISPLAY=:$n xdotool getdisplaygeometry >/dev/null 2>&1; }"
+        if running "$pid" && ours; then
+            PIDS+=("$pid")
+            export DISPLAY=":$n"
+            DISPLAY_STARTED=1
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
+    done
+    cat "$WORK/xvfb.log"; echo "no X server"; exit 1
 }
 
 # Starts icewm, its task bar at the bottom, and waits until it manages the screen.
