@@ -5,9 +5,7 @@
 
 namespace
 {
-constexpr QRgb black = 0xFF000000u, red = 0xFFFF0000u, white = 0xFFFFFFFFu, clear = 0u;
-constexpr qint64 packedWhite = 0xFFFFFF;
-
+constexpr QRgb black = 0xFF000000u, red = 0xFFFF0000u, white = 0xFFFFFFFFu, blue = 0xFF0000FFu;
 } // namespace
 
 // A 39-pixel arrow aimed at the top-left corner, mirrored across that diagonal,
@@ -18,15 +16,16 @@ TEST(CursorTemplate, IsAClosedRedArrowWithItsTipInTheCorner)
     const QImage arrow = makeCursorTemplate();
     ASSERT_EQ(arrow.size(), QSize(39, 39));
     QImage filled = arrow.copy();
-    floodFillBorder(filled, {5, 5}, black, qRgb(0, 0, 255));
+    floodFillBorder(filled, {5, 5}, black, blue);
     QRect drawn;
     int interior = 0;
     for (int i = 0; i < 39 * 39; ++i) {
-        const QRgb pixel = arrow.pixel(i % 39, i / 39);
-        ASSERT_TRUE(pixel == black || pixel == red || pixel == white) << i % 39 << "," << i / 39;
-        ASSERT_EQ(pixel, arrow.pixel(i / 39, i % 39));
-        ASSERT_EQ(filled.pixel(i % 39, i / 39), pixel == red ? qRgb(0, 0, 255) : pixel);
-        drawn |= pixel != white ? QRect(i % 39, i / 39, 1, 1) : QRect();
+        const int x = i % 39, y = i / 39;
+        const QRgb pixel = arrow.pixel(x, y);
+        ASSERT_TRUE(pixel == black || pixel == red || pixel == white) << x << "," << y;
+        ASSERT_EQ(pixel, arrow.pixel(y, x));
+        ASSERT_EQ(filled.pixel(x, y), pixel == red ? blue : pixel);
+        drawn |= pixel != white ? QRect(x, y, 1, 1) : QRect();
         interior += pixel == red;
     }
     EXPECT_EQ(arrow.pixel(0, 0), black);
@@ -38,16 +37,15 @@ TEST(CursorTemplate, IsAClosedRedArrowWithItsTipInTheCorner)
 // number outside 1 to 4 scales by nearest.
 TEST(CursorImage, StretchModeNumberChoosesTheScaling)
 {
-    const QImage middle = textPicture({".#."}), left = textPicture({"#.."});
     const QRgb grey = qRgb(170, 170, 170);
-    const struct {
-        int mode;
-        QRgb middle, left;
-    } cases[] = {{1, black, black}, {2, white, white}, {3, black, white},
-                 {4, grey, grey},   {0, black, white}, {200, black, white}};
-    for (const auto &c : cases) {
-        EXPECT_EQ(makeCursorImage(middle, 1, 1, c.mode, -1).pixel(0, 0), c.middle) << c.mode;
-        EXPECT_EQ(makeCursorImage(left, 1, 1, c.mode, -1).pixel(0, 0), c.left) << c.mode;
+    const std::tuple<int, QRgb, QRgb> cases[] = {{1, black, black}, {2, white, white},
+                                                 {3, black, white}, {4, grey, grey},
+                                                 {0, black, white}, {200, black, white}};
+    for (const auto &[mode, fromMiddle, fromLeft] : cases) {
+        EXPECT_EQ(makeCursorImage(textPicture({".#."}), 1, 1, mode, -1).pixel(0, 0), fromMiddle)
+            << mode;
+        EXPECT_EQ(makeCursorImage(textPicture({"#.."}), 1, 1, mode, -1).pixel(0, 0), fromLeft)
+            << mode;
     }
 }
 
@@ -61,16 +59,17 @@ TEST(CursorImage, OnlyTheExactTransparentColourDisappears)
                                                   {'b', qRgb(255, 255, 254)},
                                                   {'c', qRgb(10, 20, 30)},
                                                   {'d', qRgb(30, 20, 10)}});
-    const auto row = [&](qint64 key) { return makeCursorImage(source, 5, 1, 3, key); };
     const QImage opaque = source.convertToFormat(QImage::Format_ARGB32);
-    QImage withoutWhite = opaque, withoutDark = opaque;
-    withoutWhite.setPixel(0, 0, clear);
-    withoutDark.setPixel(3, 0, clear);
-    EXPECT_TRUE(sameImage(row(packedWhite), withoutWhite));
-    EXPECT_TRUE(sameImage(row(10 + 20 * 256 + 30 * 65536), withoutDark));
-    for (const qint64 none : {qint64(-1), qint64(0x1000000), qint64(-2147483647)})
-        EXPECT_TRUE(sameImage(row(none), opaque)) << none;
-    QImage empty(32, 7, QImage::Format_ARGB32);
-    empty.fill(clear);
+    QImage withoutWhite = opaque, withoutDark = opaque, empty(32, 7, QImage::Format_ARGB32);
+    withoutWhite.setPixel(0, 0, 0);
+    withoutDark.setPixel(3, 0, 0);
+    empty.fill(0);
+    const std::pair<qint64, QImage> cases[] = {{0xFFFFFF, withoutWhite},
+                                               {10 + 20 * 256 + 30 * 65536, withoutDark},
+                                               {-1, opaque},
+                                               {0x1000000, opaque},
+                                               {-2147483647, opaque}};
+    for (const auto &[key, expected] : cases)
+        EXPECT_TRUE(sameImage(makeCursorImage(source, 5, 1, 3, key), expected)) << key;
     EXPECT_TRUE(sameImage(makeCursorImage(QImage(), 0, 7, 2, -1), empty));
 }

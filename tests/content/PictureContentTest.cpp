@@ -9,21 +9,16 @@
 TEST(DefaultContent, PicturesHaveTheSizesTheWindowGivesThem)
 {
     std::vector<std::pair<QString, QSize>> pictures = {
-        {":/design/Command1.png", {65, 67}},
-        {":/design/Command2.png", {65, 67}},
-        {":/design/Command3.png", {65, 67}},
-        {":/design/Command4.png", {65, 67}},
-        {":/design/Command6.png", {65, 67}},
-        {":/design/Command7.png", {73, 73}},
-        {":/design/Command8.png", {73, 73}},
-        {":/design/Command9.png", {73, 73}},
-        {":/design/Command10.png", {65, 65}},
-        {":/design/Command11.png", {65, 65}},
         {":/design/title.png", {518, 528}},
         {":/design/hand.png", {113, 41}},
         {":/design/decor.png", {92, 100}},
         {appPath("paletas/paletagrande.bmp"), {92, 690}},
         {appPath("paletas/paletapeque.bmp"), {92, 690}}};
+    for (const auto &[buttons, size] : {std::pair{"1 2 3 4 6", QSize(65, 67)},
+                                        {"7 8 9", QSize(73, 73)},
+                                        {"10 11", QSize(65, 65)}})
+        for (const QString &n : QString(buttons).split(' '))
+            pictures.push_back({":/design/Command" + n + ".png", size});
     QSet<QByteArray> formats;
     for (const QString &name : QDir(appPath("texturas")).entryList(QDir::Files)) {
         pictures.push_back({appPath("texturas/" + name), {97, 73}});

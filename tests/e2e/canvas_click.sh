@@ -3,27 +3,17 @@
 # start, with red): on the screen the area turns red, and nothing else does.
 source "$(dirname "$0")/lib.sh"
 
-MARK='rgb(17,201,99)' # a colour found nowhere else on the screen
 make_app_folder "$1"
 # 300 x 200, cut in two areas; a small square of the mark colour in the left
 # one tells where the drawing lies on the screen.
 write_drawing "$APP/dibujos/animales/1.gif" 300 200 -stroke none -fill "$MARK" -draw "rectangle 60,60 62,62"
 start_program
 pass_title Ana
-
-# The top-left corner of the mark's square on the screen.
-for _ in $(seq 1 150); do
-    screenshot "$WORK/before.png"
-    mark=$("$CONVERT" "$WORK/before.png" -fill black +opaque "$MARK" -fill white -opaque "$MARK" -format '%@' info: |
-        sed -n 's/^3x3+\([0-9]*\)+\([0-9]*\)$/\1 \2/p')
-    [ -n "$mark" ] && break
-    sleep 0.2
-done
-[ -n "$mark" ] || { fail "the drawing is not on the screen"; finish "$WORK/before.png"; }
-read -r mx my <<<"$mark"
+read -r _ _ mx my < <(wait_for_colour_box "$WORK/before.png" "$MARK" 0 3) ||
+    { fail "the drawing is not on the screen"; finish "$WORK/before.png"; }
 
 # Drawing (100, 100) lies in the left area, 40 pixels right of and below the mark.
-xdotool mousemove $((mx + 40)) $((my + 40)) click 1
+click $((mx + 40)) $((my + 40))
 wait_for_pixel "$WORK/after.png" $((mx + 40)) $((my + 40)) "255,0,0"
 expect_pixel "$WORK/after.png" $((mx - 45)) $((my + 120)) "255,0,0"     # the area's far corner
 expect_pixel "$WORK/after.png" $((mx + 1)) $((my + 1)) "17,201,99"      # the mark is another colour

@@ -14,24 +14,23 @@ printf 'SI\r\n' >"$APP/configuracion/adaptar.txt" # drawings shrunk to the canva
 "$CONVERT" -size 500x350 xc:white -fill none -stroke black -strokewidth 2 \
     -draw "circle 250,175 370,175" -strokewidth 6 -draw "line 250,55 250,295" \
     -fill white -stroke none -draw "rectangle 362,172 378,177" "$WORK/ring.png"
-"$APP/tintaro-import" --gap 10 letras "$WORK/ring.png" >"$WORK/report.txt" ||
-    { cat "$WORK/report.txt"; echo "the import failed"; exit 1; }
+"$APP/tintaro-import" --gap 10 letras "$WORK/ring.png" >"$WORK/report.txt" || fail "the import failed"
 grep -q '^dibujos/letras/1.gif: 1000 x 700, 2 closed areas, 1 gaps closed' "$WORK/report.txt" ||
-    { cat "$WORK/report.txt"; echo "unexpected report"; exit 1; }
-[ -f "$APP/logos/letras.gif" ] || { echo "no logo for the new category"; exit 1; }
+    fail "unexpected report: $(cat "$WORK/report.txt")"
+[ -f "$APP/logos/letras.gif" ] || fail "no logo for the new category"
+[ $STATUS -eq 0 ] || finish
 
 start_program
 pass_title Ana
 read -r mx my < <(window_origin "$MAIN")
-
 # On 1024 x 768 the canvas lies at (98, 6) and is 825 x 688: the drawing's
 # middle (500, 350) is at about (510, 350), its halves around (430, 350) and (590, 350).
-xdotool mousemove $((mx + 126)) $((my + 733)) click 1 # the category button
-wait_for_pixel "$WORK/before.png" $((mx + 510)) $((my + 350)) "0,0,0" ||
-    { cp "$WORK/before.png" /tmp/tintaro-import-failure.png; echo "the imported drawing is not shown"; exit 1; }
+click $((mx + 126)) $((my + 733)) # the category button
+wait_for_pixel "$WORK/before.png" $((mx + 510)) $((my + 350)) "0,0,0"
 expect_pixel "$WORK/before.png" $((mx + 590)) $((my + 350)) "255,255,255"
+[ $STATUS -eq 0 ] || { echo "the imported drawing is not shown"; finish "$WORK/before.png"; }
 
-xdotool mousemove $((mx + 590)) $((my + 350)) click 1
+click $((mx + 590)) $((my + 350))
 wait_for_pixel "$WORK/after.png" $((mx + 590)) $((my + 350)) "255,0,0"
 # What the screen should show: the white area under the press, and only it, red.
 canvas="833x696+$((mx + 94))+$((my + 2))"
@@ -39,10 +38,7 @@ canvas="833x696+$((mx + 94))+$((my + 2))"
     -crop "$canvas" "$WORK/expected.png"
 "$CONVERT" "$WORK/after.png" -crop "$canvas" "$WORK/got.png"
 changed=$(compare -metric AE "$WORK/expected.png" "$WORK/got.png" null: 2>&1 || true)
-if [ "$changed" != "0" ]; then
-    cp "$WORK/after.png" /tmp/tintaro-import-failure.png
-    echo "$changed pixels differ from the filled area alone"
-    exit 1
-fi
+[ "$changed" = "0" ] || fail "$changed pixels differ from the filled area alone"
 expect_pixel "$WORK/after.png" $((mx + 430)) $((my + 350)) "255,255,255" # the left half
-expect_pixel "$WORK/after.png" $((mx + 120)) $((my + 30)) "255,255,255" # outside the ring
+expect_pixel "$WORK/after.png" $((mx + 120)) $((my + 30)) "255,255,255"  # outside the ring
+finish "$WORK/after.png"

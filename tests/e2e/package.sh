@@ -30,14 +30,13 @@ DESKTOP=$ROOT/usr/share/applications/tintaro.desktop
 METAINFO=$ROOT/usr/share/metainfo/io.github.tintaro.Tintaro.metainfo.xml
 MAN=$ROOT/usr/share/man/man6/tintaro.6.gz
 for f in usr/bin/tintaro usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/tintaro/tintaro \
-    opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp; do
+    opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp opt/tintaro/Misdibujos; do
     [ -e "$ROOT/$f" ] || fail "the package lacks /$f"
 done
 for size in 48 64 128 256; do
     [ "$(identify -format %wx%h "$ROOT/usr/share/icons/hicolor/${size}x$size/apps/tintaro.png")" = "${size}x$size" ] ||
         fail "no ${size}x$size icon"
 done
-[ -d "$OPT/Misdibujos" ] || fail "the package lacks the Misdibujos folder"
 [ -z "$(find "$OPT/dibujos" -iname '*.bmp')" ] || fail "the package ships kept colourings"
 [ "$(ls "$OPT/logos" | wc -l)" -gt 0 ] || fail "the package has no categories"
 # The menu entry, in English and Spanish, and the software centre's entry are
@@ -77,38 +76,27 @@ export TINTARO_INSTALL_ROOT=$OPT
 printf '#!/bin/sh\necho "$1" >"$HOME/opened"\n' >"$WORK/bin/xdg-open"
 chmod 755 "$WORK/bin/xdg-open"
 
+# Starts the installed launcher and waits for the title window.
 launch() {
     (cd "$WORK" && PATH=$WORK/bin:$PATH exec "${as_user[@]}" "$ROOT/usr/bin/tintaro") >"$WORK/launcher.log" 2>&1 &
     LAUNCHED=$!
     PIDS+=("$LAUNCHED")
+    wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
 }
 stop() { kill "$LAUNCHED"; wait "$LAUNCHED" 2>/dev/null || true; }
-# Types the child's name in the title window and goes on to the main window.
-enter() {
-    local title tx ty
-    title=$(wait_for_window_of_width 517) || { cat "$WORK/launcher.log"; exit 1; }
-    read -r tx ty < <(window_origin "$title")
-    xdotool mousemove $((tx + 200)) $((ty + 600)) click 1
-    xdotool type --delay 20 "Ana"
-    xdotool mousemove $((tx + 410)) $((ty + 604)) click 1
-    wait_for_window_of_width 1024 >/dev/null || fail "no main window"
-}
-# Waits up to 30 seconds for a condition.
-wait_until() { for _ in $(seq 1 300); do eval "$1" && return 0; sleep 0.1; done; return 1; }
 
 start_display 1024x768
 
 # First start: the copy is made and the program runs from it; its Misdibujos is
 # the Tintaro folder of the user's pictures, where the camera saves.
 launch
-wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
 [ "$(readlink "/proc/$LAUNCHED/exe")" = "$COPY/tintaro" ] ||
     fail "the program runs from $(readlink "/proc/$LAUNCHED/exe"), not from the user's copy"
 diff -r "$OPT" "$COPY" -x .installed >/dev/null || fail "the copy differs from the installed folder"
 [ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] || fail "Misdibujos is not a link to $PICS"
 [ -w "$COPY/dibujos/$(ls "$OPT/dibujos" | head -1)" ] || fail "the copy is not writable"
-enter
-xdotool mousemove 607 732 click 1 # the camera
+pass_title Ana || fail "no main window"
+click 607 732 # the camera
 wait_until 'compgen -G "$PICS/Ana *.bmp" >/dev/null' || fail "the camera saved nothing in $PICS"
 saved=$(compgen -G "$PICS/Ana *.bmp")
 cp "$saved" "$WORK/saved.bmp"
@@ -129,7 +117,6 @@ give_home
 # Second start: the copy is refreshed without losing anything, and the open
 # button opens the last saved file by name, in the pictures folder.
 launch
-wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
 cmp -s "$OPT/tintaro" "$COPY/tintaro" || fail "the executable was not refreshed"
 cmp -s "$OPT/README.txt" "$COPY/README.txt" || fail "the content was not refreshed"
 [ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] && [ "$(cat "$PICS/Ana_1.bmp")" = work ] ||
@@ -138,8 +125,8 @@ cmp -s "$OPT/README.txt" "$COPY/README.txt" || fail "the content was not refresh
 [ "$(cat "$COPY/configuracion/impresora.txt")" = $'NO\r' ] || fail "the user's setting was replaced"
 cmp -s "$OPT/configuracion/adaptar.txt" "$COPY/configuracion/adaptar.txt" ||
     fail "a setting the user left alone did not follow the installation"
-enter
-xdotool mousemove 675 732 click 1 # the open button
+pass_title Ana || fail "no main window"
+click 675 732 # the open button
 wait_until '[ -s "$HOME/opened" ]' || fail "the open button opened nothing"
 [ "$(cat "$HOME/opened")" = "file://$COPY/Misdibujos/Ana_1.bmp" ] || fail "opened $(cat "$HOME/opened")"
 cmp -s "$WORK/saved.bmp" "$saved" || fail "the saved colouring did not survive a second start"
@@ -154,7 +141,6 @@ echo older >"$OLD/Misdibujos/Ana_1.bmp"
 echo first >"$OLD/Misdibujos/Ana_0.bmp"
 give_home
 launch
-wait_for_window_of_width 517 >/dev/null || { cat "$WORK/launcher.log"; exit 1; }
 [ "$(readlink "/proc/$LAUNCHED/exe")" = "$OLD/tintaro" ] || fail "XDG_DATA_HOME was not used"
 [ "$(readlink "$OLD/Misdibujos")" = "$PICS" ] || fail "the older Misdibujos is not a link to $PICS"
 [ "$(cat "$PICS/Ana_0.bmp" "$PICS/Ana_1.bmp" "$PICS/Ana_1 (2).bmp")" = $'first\nwork\nolder' ] ||

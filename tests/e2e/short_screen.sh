@@ -6,18 +6,17 @@ source "$(dirname "$0")/lib.sh"
 
 make_app_folder "$1"
 write_drawing "$APP/dibujos/animales/1.gif" 400 300
-
 start_display 800x600
 start_program
 title=$(xdotool search --sync --onlyvisible --name '^Tintaro$' | head -1)
 read -r _ ty < <(window_origin "$title")
 th=$(xdotool getwindowgeometry "$title" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
-[ $((ty + th)) -le 600 ] || { echo "the title window runs off the screen: $ty + $th"; exit 1; }
+[ $((ty + th)) -le 600 ] || fail "the title window runs off the screen: $ty + $th"
 pass_title_by_keyboard "Ana"
 wait_for_window_of_width 800 >/dev/null
 
 # The red square of the quit button's picture, whole, in the bottom row.
 read -r bw bh bx by < <(wait_for_colour_box "$WORK/main.png" 'rgb(229,57,53)' 534 30)
-xdotool mousemove $((bx + bw / 2)) $((by + bh / 2)) click 1
-for _ in $(seq 1 150); do kill -0 "$PROGRAM" 2>/dev/null || exit 0; sleep 0.1; done
-echo "the quit button did not end the program"; exit 1
+click $((bx + bw / 2)) $((by + bh / 2))
+wait_until '! running' || fail "the quit button did not end the program"
+finish "$WORK/main.png"

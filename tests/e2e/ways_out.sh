@@ -11,33 +11,25 @@ write_drawing "$APP/dibujos/animales/1.gif" 400 300
 kept="$APP/dibujos/animales/1.bmp"
 start_display 1024x768
 
-status=0
 for way in window_manager SIGTERM SIGINT SIGHUP windowclose; do
     rm -f "$kept"
     start_program
     pass_title ""
-    main=$MAIN
     # Drawing 1 (400 x 300) lies at (310, 200); the fill tool and red are chosen.
-    xdotool mousemove 400 350 click 1
-    wait_for_pixel "$WORK/coloured.png" 400 350 "255,0,0" || { status=1; kill -9 "$PROGRAM"; continue; }
+    click 400 350
+    wait_for_pixel "$WORK/coloured.png" 400 350 "255,0,0" || { kill -9 "$PROGRAM"; continue; }
     case $way in
     window_manager)
-        HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
-        wm=$!
-        for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-        xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4 ;;
-    windowclose) xdotool windowclose "$main" ;;
+        start_window_manager
+        xdotool windowactivate --sync "$MAIN" key --clearmodifiers alt+F4 ;;
+    windowclose) xdotool windowclose "$MAIN" ;;
     *) kill -s "$way" "$PROGRAM" ;;
     esac
-    for _ in $(seq 1 300); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$PROGRAM" 2>/dev/null; then
-        echo "$way: the program is still running"; status=1; kill -9 "$PROGRAM"
-    fi
-    [ "$way" = window_manager ] && { kill "$wm"; wait "$wm" 2>/dev/null || true; }
+    wait_until '! running' || { fail "$way: the program is still running"; kill -9 "$PROGRAM"; }
+    [ "$way" = window_manager ] && { kill "$WM"; wait "$WM" 2>/dev/null || true; }
     # The kept colouring: a 24-bit bitmap of the drawing, red where it was filled.
     got=none
-    [ -f "$kept" ] && got=$("$CONVERT" "$kept" -format "%w %h %[fx:int(255*p{90,150}.r)],%[fx:int(255*p{90,150}.g)],%[fx:int(255*p{90,150}.b)]" info:)
-    [ "$got" = "400 300 255,0,0" ] || { echo "$way: kept colouring '$got'"; status=1; }
+    [ -f "$kept" ] && got=$(pixel "$kept" 90 150 size)
+    [ "$got" = "400 300 255,0,0" ] || fail "$way: kept colouring '$got'"
 done
-[ $status -eq 0 ] || { echo "program log:"; cat "$WORK/program.log"; }
-exit $status
+finish

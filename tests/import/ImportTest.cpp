@@ -15,36 +15,31 @@
 
 namespace
 {
-
-// Whether every black pixel lies in an all-black square of side 3: no line is
-// thinner than 3 pixels.
+// Whether every black pixel lies in an all-black 3 x 3 square: no line is thinner.
 bool linesAtLeastThreeThick(const QImage &image)
 {
-    const auto black = [&](int x, int y) { return image.valid(x, y) && image.pixel(x, y) == 0xFF000000; };
-    const auto squareAt = [&](int x, int y) {
-        for (int dy = 0; dy < 3; ++dy)
-            for (int dx = 0; dx < 3; ++dx)
-                if (!black(x + dx, y + dy))
-                    return false;
+    const auto black = [&](int x, int y) {
+        return image.valid(x, y) && image.pixel(x, y) == 0xFF000000;
+    };
+    const auto square = [&](int x, int y) {
+        for (int i = 0; i < 9; ++i)
+            if (!black(x + i % 3, y + i / 3))
+                return false;
         return true;
     };
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             bool covered = !black(x, y);
-            for (int dy = -2; dy <= 0 && !covered; ++dy)
-                for (int dx = -2; dx <= 0 && !covered; ++dx)
-                    covered = squareAt(x + dx, y + dy);
+            for (int i = 0; i < 9 && !covered; ++i)
+                covered = square(x - i % 3, y - i / 3);
             if (!covered)
                 return false;
         }
     return true;
 }
 
-// Every shape is centred on its picture, so the middle of each drawing, (500, 350), lies inside.
-const QSize pictureSize(500, 350);
-
-// Runs the tool on `folder` with the category and options given, then files of
-// the folder; gives its exit status, and its report and messages in *output.
+// Runs the tool on `folder` with the category, options and files of the folder
+// given; gives its exit status, and its report and messages in *output.
 int import(const TempAppFolder &folder, const QStringList &arguments, QString *output)
 {
     QStringList line{"--app-folder", folder.path()};
@@ -66,10 +61,12 @@ void drawRing(QPainter &painter, int gap, QPointF centre = {250, 175})
                     int(gapDegrees / 2 * 16), int((360 - gapDegrees) * 16));
 }
 
+// A 500 x 350 picture, white (or transparent), with `draw` on it. Every shape is
+// centred, so that the middle of each drawing, (500, 350), lies inside.
 QImage painted(const std::function<void(QPainter &)> &draw, bool smooth = true,
                QImage::Format format = QImage::Format_RGB32)
 {
-    QImage picture(pictureSize, format);
+    QImage picture(500, 350, format);
     picture.fill(format == QImage::Format_RGB32 ? Qt::white : Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing, smooth);
@@ -81,114 +78,98 @@ QImage painted(const std::function<void(QPainter &)> &draw, bool smooth = true,
 QStringList filesIn(const QString &path)
 {
     QStringList files;
-    const auto all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
-    for (const QFileInfo &f : QDir(path).entryInfoList(all))
+    for (const QFileInfo &f :
+         QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
         files << f.filePath() << (f.isDir() ? filesIn(f.filePath()) : QStringList());
     files.sort();
     return files;
 }
 
-struct Source {
-    const char *name;
-    std::function<void(const QString &path)> write;
-    int drawings;
+// Line art as teachers bring it: each picture in its format (PDF: the drawing on
+// one page and a frame on a second; SVG: fixed text), with its own difficulty.
+const struct Source {
+    const char *name, *format;
+    std::function<void(QPainter &)> draw;
+    bool smooth = true;
+} lineArt[] = {
+    {"strokes.png", "JPG", // anti-aliased, and JPEG inside whatever the name says
+     [](QPainter &p) {
+         p.setPen(QPen(Qt::black, 2.5));
+         p.drawEllipse(QPointF(250, 175), 160, 110);
+         p.drawLine(QPointF(140, 100), QPointF(360, 260));
+     }},
+    {"hairlines.tif", "TIFF", // faint beside a bold stroke
+     [](QPainter &p) {
+         p.fillRect(20, 320, 200, 5, Qt::black);
+         p.setPen(QPen(Qt::black, 0.35));
+         p.drawRect(QRectF(100.5, 60.5, 300, 230));
+     }},
+    {"ring.webp", "WEBP", [](QPainter &p) { drawRing(p, 3); }},
+    {"slot.bmp", "BMP", // a slanted slot: shrinking to a small screen would cut it in pieces
+     [](QPainter &p) {
+         p.drawRect(QRectF(10, 10, 480, 330));
+         p.setPen(QPen(Qt::black, 9));
+         p.drawLine(200, 140, 300, 152);
+         p.setPen(QPen(Qt::white, 2));
+         p.drawLine(203, 140, 297, 152);
+     },
+     false},
+    {"transparent.png", "PNG",
+     [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
+    {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
+    {"shapes.svg", "SVG", nullptr},
 };
 
-const Source lineArt[] = {
-    {"strokes.png", // anti-aliased, and JPEG inside whatever the name says
-     [](const QString &path) {
-         painted([](QPainter &p) {
-             p.setPen(QPen(Qt::black, 2.5));
-             p.drawEllipse(QPointF(250, 175), 160, 110);
-             p.drawLine(QPointF(140, 100), QPointF(360, 260));
-         }).save(path, "JPG", 80);
-     },
-     1},
-    {"hairlines.tif", // faint beside a bold stroke
-     [](const QString &path) {
-         painted([](QPainter &p) {
-             p.fillRect(20, 320, 200, 5, Qt::black);
-             p.setPen(QPen(Qt::black, 0.35));
-             p.drawRect(QRectF(100.5, 60.5, 300, 230));
-         }).save(path, "TIFF");
-     },
-     1},
-    {"ring.webp",
-     [](const QString &path) {
-         painted([](QPainter &p) { drawRing(p, 3); }).save(path, "WEBP", 100);
-     },
-     1},
-    {"slot.bmp", // a slanted slot: shrinking to a small screen would cut it in pieces
-     [](const QString &path) {
-         painted(
-             [](QPainter &p) {
-                 p.drawRect(QRectF(10, 10, 480, 330));
-                 p.setPen(QPen(Qt::black, 9));
-                 p.drawLine(200, 140, 300, 152);
-                 p.setPen(QPen(Qt::white, 2));
-                 p.drawLine(203, 140, 297, 152);
-             },
-             false)
-             .save(path, "BMP");
-     },
-     1},
-    {"transparent.png",
-     [](const QString &path) {
-         painted(
-             [](QPainter &p) {
-                 p.setPen(QPen(Qt::black, 3));
-                 p.drawRect(130, 80, 240, 190);
-             },
-             true, QImage::Format_ARGB32)
-             .save(path, "PNG");
-     },
-     1},
-    {"sheets.pdf",
-     [](const QString &path) {
-         QPdfWriter pdf(path);
-         pdf.setResolution(72);
-         pdf.setPageSize(QPageSize(QSizeF(pictureSize) * 2, QPageSize::Point));
-         pdf.setPageMargins({});
-         QPainter painter(&pdf);
-         painter.scale(2, 2);
-         drawRing(painter, 1);
-         pdf.newPage();
-         painter.resetTransform();
-         painter.drawRect(200, 120, 600, 460);
-     },
-     2},
-    {"shapes.svg",
-     [](const QString &path) {
-         QFile svg(path);
-         svg.open(QIODevice::WriteOnly);
-         svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
+// Writes the source's picture at `path`; gives how many drawings it holds.
+int write(const Source &source, const QString &path)
+{
+    if (QByteArray(source.format) == "SVG") {
+        QFile svg(path);
+        svg.open(QIODevice::WriteOnly);
+        svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
              <circle cx="250" cy="175" r="130" fill="#ddd" stroke="#222" stroke-width="1.5"/>
              <rect x="200" y="40" width="100" height="60" fill="none" stroke="#000"/></svg>)");
-     },
-     1},
-};
-
+        return 1;
+    }
+    if (QByteArray(source.format) != "PDF") {
+        const bool clear = QByteArray(source.format) == "PNG";
+        painted(source.draw, source.smooth, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+            .save(path, source.format, QByteArray(source.format) == "JPG" ? 80 : 100);
+        return 1;
+    }
+    QPdfWriter pdf(path);
+    pdf.setResolution(72);
+    pdf.setPageSize(QPageSize(QSizeF(1000, 700), QPageSize::Point));
+    pdf.setPageMargins({});
+    QPainter painter(&pdf);
+    painter.scale(2, 2);
+    source.draw(painter);
+    pdf.newPage();
+    painter.resetTransform();
+    painter.drawRect(200, 120, 600, 460);
+    return 2;
+}
 } // namespace
 
+// Each drawing is a two-colour GIF of 1000 x 700, lines at least 3 pixels thick;
+// the program's fill, started in the middle, stays inside, and no area opens when
+// the drawing is shrunk to the smallest screen's canvas.
 TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
 {
     const QSize smallCanvas = stretchedCanvasPixels({1024, 768});
     for (const Source &source : lineArt) {
         SCOPED_TRACE(source.name);
         const TempAppFolder folder;
-        source.write(folder.file(source.name));
+        const int drawings = write(source, folder.file(source.name));
         QString output;
         ASSERT_EQ(import(folder, {"nuevo", source.name}, &output), 0) << output.toStdString();
         EXPECT_TRUE(folder.exists("logos/nuevo.gif"));
-        for (int n = 1; n <= source.drawings + 1; ++n) {
-            const QString path = folder.file("dibujos/nuevo/" + QString::number(n) + ".gif");
-            ASSERT_EQ(QFile::exists(path), n <= source.drawings) << n;
-            if (n > source.drawings)
-                break;
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_FALSE(folder.exists(QString("dibujos/nuevo/%1.gif").arg(drawings + 1)));
+        for (int n = 1; n <= drawings; ++n) {
+            QFile file(folder.file(QString("dibujos/nuevo/%1.gif").arg(n)));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << n;
             const QByteArray gif = file.readAll();
-            // A GIF whose only colour table holds white and black (bytes 13 to 18).
+            // Only a global colour table of two entries (bytes 13 to 18): white and black.
             EXPECT_TRUE(gif.startsWith("GIF") && (uchar(gif[10]) & 0x87) == 0x80);
             const QByteArray table = gif.mid(13, 6);
             EXPECT_TRUE(table == QByteArray("\xff\xff\xff\0\0\0", 6) ||
@@ -197,7 +178,6 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
             EXPECT_EQ(drawing.size(), QSize(1000, 700));
             const Areas areas = whiteAreas(drawing); // fails on a grey pixel
             EXPECT_TRUE(linesAtLeastThreeThick(drawing));
-            // The program's own fill, started in the middle, stays inside the shape.
             ASSERT_EQ(drawing.pixel(500, 350), 0xFFFFFFFF);
             const QRect inside = findSurfaceRegion(drawing, {500, 350}).bounds;
             EXPECT_TRUE(QRect(5, 5, 990, 690).contains(inside)) << "the middle area leaks out";
@@ -205,8 +185,7 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
             const QImage shrunk =
                 stretchImage(drawing, smallCanvas.width(), smallCanvas.height(), StretchMode::And);
             EXPECT_EQ(whiteAreas(shrunk).size.size(), areas.size.size());
-            EXPECT_TRUE(
-                output.contains(QString("%1 closed areas").arg(areas.closedOfAtLeast(1))))
+            EXPECT_TRUE(output.contains(QString("%1 closed areas").arg(areas.closedOfAtLeast(1))))
                 << output.toStdString();
         }
     }
@@ -214,12 +193,6 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
 
 TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
 {
-    QImage photo(640, 480, QImage::Format_RGB32);
-    QRandomGenerator noise(7);
-    for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x)
-            photo.setPixel(x, y,
-                           QColor::fromHsv((x + y) % 360, 120, 90 + noise.bounded(120)).rgb());
     const struct {
         QStringList arguments;
         const char *reason;
@@ -231,6 +204,12 @@ TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
         {{"a/b", "ring.png"}, "cannot contain"},
         {{"..", "ring.png"}, "cannot be a category"},
     };
+    QImage photo(640, 480, QImage::Format_RGB32);
+    QRandomGenerator noise(7);
+    for (int i = 0; i < 640 * 480; ++i)
+        photo.setPixel(
+            i % 640, i / 640,
+            QColor::fromHsv((i % 640 + i / 640) % 360, 120, 90 + noise.bounded(120)).rgb());
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const TempAppFolder folder;
@@ -250,6 +229,8 @@ TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
     }
 }
 
+// New drawings take the free numbers of the category, whatever its letter case;
+// a dry run names them and writes nothing.
 TEST(ImportLineArt, AddsAfterTheDrawingsOfACategoryAndNeverReplacesOne)
 {
     const TempAppFolder folder;

@@ -14,9 +14,10 @@ namespace
 QImage writerPicture(int which)
 {
     QImage image(1000, 700, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, which ? qRgb(200, x & 255, y & 255) : qRgb(x & 255, y & 255, 40));
+    for (int i = 0; i < 1000 * 700; ++i)
+        image.setPixel(i % 1000, i / 1000,
+                       which ? qRgb(200, i & 255, i / 1000 & 255)
+                             : qRgb(i & 255, i / 1000 & 255, 40));
     return image;
 }
 
@@ -35,40 +36,36 @@ const bool writerChild = [] {
 }();
 } // namespace
 
-// A real process writing kept colourings is killed with SIGKILL at random
-// moments, many times: the file on disk is always a whole old or new picture.
+// A process writing kept colourings is killed with SIGKILL at random moments,
+// 40 times: the file on disk is always a whole old or new picture, and whatever
+// an interrupted write leaves behind is hidden from the folder lists.
 TEST(CrashSafety, KilledWriterLeavesTheOldOrTheNewFileNeverAHalfOne)
 {
     TempAppFolder folder;
     const QString target = folder.file("3.bmp");
     const QImage pictures[2] = {writerPicture(0), writerPicture(1)};
     std::mt19937 random(99);
-    int kills = 0, seen[2] = {0, 0};
+    int seen[2] = {0, 0};
     for (int round = 0; round < 40; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TINTARO_BITMAP_WRITER", target);
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(), {});
         ASSERT_TRUE(child.waitForStarted(5000));
-        // One or two whole writes first, so that both pictures reach the disk
-        // however slowly a loaded machine writes.
+        // One or two whole writes first, so that both pictures reach the disk.
         for (QByteArray out; out.count("written") < 1 + round % 2; out += child.readAll())
             ASSERT_TRUE(child.waitForReadyRead(20000)) << "the writer never finished a write";
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
         ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
         ASSERT_TRUE(child.waitForFinished(5000));
-        ++kills;
         const QImage onDisk = loadPicture(target).convertToFormat(QImage::Format_RGB32);
-        ASSERT_FALSE(onDisk.isNull()) << "round " << round << ": the file is torn";
-        ASSERT_TRUE(onDisk == pictures[0] || onDisk == pictures[1]) << "round " << round;
+        ASSERT_TRUE(onDisk == pictures[0] || onDisk == pictures[1]) << "a torn file";
         ++seen[onDisk == pictures[0] ? 0 : 1];
-        // Whatever an interrupted write leaves behind is hidden from the folder lists.
         ASSERT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"3.bmp"});
     }
-    EXPECT_EQ(kills, 40);
-    // The writer does nothing but write, so the kills fell during writes; both
-    // pictures on disk at some point show the writes were replacing each other.
+    // Both pictures seen on disk show that the writes were replacing each other.
     EXPECT_GT(seen[0], 0);
     EXPECT_GT(seen[1], 0);
 }

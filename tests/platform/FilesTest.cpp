@@ -71,19 +71,16 @@ TEST(FindFile, GivesTheStoredNameWhateverTheCaseAsked)
         folder.writeText(QString("d/") + QString::fromUtf8(name), "x");
     folder.makeFolder("d/Sub");
     const FolderListing listing(folder.file("d"));
-    const char *cases[][2] = {{"1.gif", "1.GIF"}, {"2.GIF", "2.gif"},
-                              {"a.txt", "a.txt"}, {"A.txt", "A.txt"},
-                              {"b.txt", "B.txt"}, {"sub", "Sub"},
-                              {"3.gif", ""},      {"1.gi", ""},
-                              {"x/1.gif", ""},    {"", ""}};
+    // clang-format off
+    const char *cases[][2] = {{"1.gif", "1.GIF"}, {"2.GIF", "2.gif"}, {"a.txt", "a.txt"}, {"A.txt", "A.txt"},
+        {"b.txt", "B.txt"}, {"sub", "Sub"}, {"\u00f1AND\u00da.GIF", "\u00d1and\u00fa.gif"}, {"3.gif", ""},
+        {"1.gi", ""}, {"x/1.gif", ""}, {"", ""}};
+    // clang-format on
     for (const auto &[asked, stored] : cases) {
         EXPECT_EQ(findFile(folder.file("d/") + QString::fromUtf8(asked)), QString::fromUtf8(stored))
             << asked;
         EXPECT_EQ(listing.find(QString::fromUtf8(asked)), QString::fromUtf8(stored)) << asked;
     }
-    const QString accented = QString::fromUtf8("\u00d1and\u00fa.gif");
-    EXPECT_EQ(findFile(folder.file("d/") + accented.toUpper()), accented);
-    EXPECT_EQ(listing.find(accented.toUpper()), accented);
     EXPECT_EQ(findFile(folder.file("none/1.gif")), "");
     EXPECT_EQ(FolderListing(folder.file("none")).find("1.gif"), "");
 }
@@ -91,9 +88,11 @@ TEST(FindFile, GivesTheStoredNameWhateverTheCaseAsked)
 // Ends at CR LF, CR or LF and trims nothing; only the first few kilobytes are read.
 TEST(ReadFirstLine, EndsAtAnyLineBreakAndTrimsNothing)
 {
-    const char *cases[][2] = {{"SI", "SI"},     {"SI\r\nNO", "SI"}, {"SI\rNO", "SI"},
-                              {"SI\nNO", "SI"}, {"SI \r\n", "SI "}, {" no\n", " no"},
-                              {"", ""},         {"\r\nSI", ""},     {"Mar\u00eda", "Mar\u00eda"}};
+    // clang-format off
+    const std::pair<QByteArray, QString> cases[] = {{"SI", "SI"}, {"SI\r\nNO", "SI"}, {"SI\rNO", "SI"},
+        {"SI\nNO", "SI"}, {"SI \r\n", "SI "}, {" no\n", " no"}, {"", ""}, {"\r\nSI", ""},
+        {"Mar\xc3\xad" "a", "Mar\u00eda"}, {QByteArray(1 << 20, 'x'), QString(4096, 'x')}};
+    // clang-format on
     TempAppFolder folder;
     QString line = "unchanged";
     EXPECT_FALSE(readFirstLine(folder.file("s.txt"), &line));
@@ -101,11 +100,8 @@ TEST(ReadFirstLine, EndsAtAnyLineBreakAndTrimsNothing)
     for (const auto &[content, first] : cases) {
         folder.writeText("s.txt", content);
         ASSERT_TRUE(readFirstLine(folder.file("s.txt"), &line));
-        EXPECT_EQ(line, QString::fromUtf8(first)) << content;
+        EXPECT_EQ(line, first) << content.left(20).toStdString();
     }
-    folder.writeText("s.txt", QByteArray(1 << 20, 'x'));
-    ASSERT_TRUE(readFirstLine(folder.file("s.txt"), &line));
-    EXPECT_LE(line.size(), 4096);
 }
 
 TEST(FileList, ListsOrdinaryFilesInCaseInsensitiveOrder)

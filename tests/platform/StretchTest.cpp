@@ -1,8 +1,6 @@
 #include "platform/Stretch.h"
 #include "support/Pictures.h"
 
-#include <array>
-
 namespace
 {
 // 6 x 2: red has its own bit per column, green its own value per row, blue
@@ -10,23 +8,24 @@ namespace
 QImage source()
 {
     QImage image(6, 2, QImage::Format_RGB32);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 6; ++x)
-            image.setPixel(x, y, qRgb(0x80 | 1 << x, y ? 0x30 : 0x50, 10 * x));
+    for (int i = 0; i < 12; ++i)
+        image.setPixel(i % 6, i / 6, qRgb(0x80 | 1 << i % 6, i / 6 ? 0x30 : 0x50, 10 * (i % 6)));
     return image;
 }
-constexpr std::array allModes{StretchMode::And, StretchMode::Or, StretchMode::Nearest,
-                              StretchMode::Average};
+QImage row(const std::vector<QRgb> &pixels)
+{
+    QImage image(int(pixels.size()), 1, QImage::Format_RGB32);
+    for (int x = 0; x < image.width(); ++x)
+        image.setPixel(x, 0, pixels[x]);
+    return image;
+}
 } // namespace
 
 // Shrinking, each destination pixel covers source columns [d*6/n, (d+1)*6/n) and
 // both rows; the nearest rule takes the pixel under the destination's centre.
 TEST(StretchImage, ShrinksByEachModesRule)
 {
-    const struct {
-        StretchMode mode;
-        std::vector<QRgb> row; // the 1-pixel-high result, left to right
-    } cases[] = {
+    const std::pair<StretchMode, std::vector<QRgb>> cases[] = {
         {StretchMode::And, {qRgb(0x80, 0x10, 0), qRgb(0x80, 0x10, 0)}},
         {StretchMode::Or, {qRgb(0x87, 0x70, 30), qRgb(0xB8, 0x70, 62)}},
         {StretchMode::Nearest, {qRgb(0x82, 0x30, 10), qRgb(0x90, 0x30, 40)}},
@@ -36,25 +35,22 @@ TEST(StretchImage, ShrinksByEachModesRule)
         {StretchMode::Average,
          {qRgb(0x81, 0x40, 0), qRgb(131, 0x40, 15), qRgb(0x88, 0x40, 30), qRgb(152, 0x40, 45)}},
     };
-    for (const auto &c : cases) {
-        QImage expected(int(c.row.size()), 1, QImage::Format_RGB32);
-        for (int x = 0; x < expected.width(); ++x)
-            expected.setPixel(x, 0, c.row[x]);
-        EXPECT_TRUE(sameImage(stretchImage(source(), expected.width(), 1, c.mode), expected))
-            << "mode " << int(c.mode) << ", width " << expected.width();
-    }
+    for (const auto &[mode, pixels] : cases)
+        EXPECT_TRUE(sameImage(stretchImage(source(), int(pixels.size()), 1, mode), row(pixels)))
+            << "mode " << int(mode) << ", width " << pixels.size();
 }
 
+// Enlarging (or keeping the size), every mode copies the pixel under each
+// destination pixel's centre, and the result is opaque.
 TEST(StretchImage, EnlargesByCopyingThePixelUnderEachCentre)
 {
     const QImage argb = source().convertToFormat(QImage::Format_ARGB32);
-    const int columns[9] = {0, 1, 1, 2, 3, 3, 4, 5, 5};
-    const int rows[3] = {0, 1, 1};
-    for (const StretchMode mode : allModes) {
-        QImage expected(9, 3, QImage::Format_RGB32);
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 9; ++x)
-                expected.setPixel(x, y, source().pixel(columns[x], rows[y]));
+    const int columns[9] = {0, 1, 1, 2, 3, 3, 4, 5, 5}, rows[3] = {0, 1, 1};
+    QImage expected(9, 3, QImage::Format_RGB32);
+    for (int i = 0; i < 27; ++i)
+        expected.setPixel(i % 9, i / 9, source().pixel(columns[i % 9], rows[i / 9]));
+    for (const StretchMode mode :
+         {StretchMode::And, StretchMode::Or, StretchMode::Nearest, StretchMode::Average}) {
         const QImage result = stretchImage(argb, 9, 3, mode);
         EXPECT_EQ(result.format(), QImage::Format_RGB32);
         EXPECT_TRUE(sameImage(result, expected)) << "mode " << int(mode);
