@@ -132,6 +132,17 @@ wait_until '[ -s "$HOME/opened" ]' || fail "the open button opened nothing"
 cmp -s "$WORK/saved.bmp" "$saved" || fail "the saved colouring did not survive a second start"
 stop
 
+# The import tool on the PATH imports into the user's copy; into the installed
+# folder (a teacher, for everyone) it gives the installation a new stamp, so that
+# every copy, the older one below too, takes the new drawing at its next start.
+"$CONVERT" -size 500x350 xc:white -fill none -stroke black -strokewidth 4 \
+    -draw "circle 250,175 370,175" "$WORK/ring.png"
+"${as_user[@]}" "$ROOT/usr/bin/tintaro-import" mias "$WORK/ring.png" >"$WORK/import.log" 2>&1 &&
+    [ -f "$COPY/dibujos/mias/1.gif" ] && [ -f "$COPY/logos/mias.gif" ] ||
+    fail "tintaro-import did not import into the user's copy: $(cat "$WORK/import.log")"
+"$ROOT/usr/bin/tintaro-import" --app-folder "$OPT" todos "$WORK/ring.png" >"$WORK/import.log" 2>&1 &&
+    ! cmp -s "$OPT/.release" "$COPY/.release" || fail "importing for everyone: $(cat "$WORK/import.log")"
+
 # A copy made by an older package, in XDG_DATA_HOME, kept its saved work inside,
 # one file named like one in the pictures folder: it joins them, replacing nothing.
 export XDG_DATA_HOME=$HOME/data
@@ -143,6 +154,7 @@ give_home
 launch
 [ "$(readlink "/proc/$LAUNCHED/exe")" = "$OLD/tintaro" ] || fail "XDG_DATA_HOME was not used"
 [ "$(readlink "$OLD/Misdibujos")" = "$PICS" ] || fail "the older Misdibujos is not a link to $PICS"
+[ -f "$OLD/dibujos/todos/1.gif" ] || fail "the drawing imported for everyone is not in the copy"
 [ "$(cat "$PICS/Ana_0.bmp" "$PICS/Ana_1.bmp" "$PICS/Ana_1 (2).bmp")" = $'first\nwork\nolder' ] ||
     fail "saved work was lost on its way to $PICS: $(ls "$PICS" "$OLD/Misdibujos")"
 stop
