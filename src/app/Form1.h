@@ -23,8 +23,10 @@
 class QPushButton;
 
 // The main window: one line drawing on a canvas and everything a child needs
-// to colour it. This header is the map of the window: its controls, its state
-// and every handler. The handlers live in the folders of their subsystems:
+// to colour it. This header is the map of the window: its controls and every
+// handler, public, and its state, private, held mostly by small classes that
+// keep their own rules (CataloguePosition, PaintChoice, PenWidth); handlers
+// read as steps on them. The handlers live in the folders of their subsystems:
 // app/ (start-up, background), catalogue/ (drawings, files, undo, quitting),
 // canvas/ (painting tools, cursor), colour/ (colours, thickness, textures,
 // mosaic lines), layout/ (placement, fit toggle).
