@@ -9,6 +9,7 @@
 
 #include "app/Form1.h"
 #include "layout/Placement.h"
+#include "support/WindowAccess.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,11 +92,9 @@ void paintStep(Form1 &w, int i)
 {
     const QSize canvas = w.Picture1->image().size();
     const int tool = i % 3 == 2 ? 1 + (i / 3) % 2 : 0;
-    if (tool != w.currentTool)
+    if (static_cast<Tool>(tool) != WindowAccess::paint(w).tool())
         w.Image2_Click(tool);
-    w.red = (i * 53) % 256;
-    w.green = (i * 101) % 256;
-    w.blue = static_cast<qint16>((i * 197) % 256);
+    WindowAccess::paint(w).setColour({(i * 53) % 256, (i * 101) % 256, (i * 197) % 256});
     const float x = static_cast<float>((i * 397) % canvas.width());
     const float y = static_cast<float>((i * 233) % canvas.height());
     w.Picture1_Mousedown(1, 0, x, y);

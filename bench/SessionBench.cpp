@@ -16,6 +16,7 @@
 
 #include "app/Form1.h"
 #include "platform/LeanMemory.h"
+#include "support/WindowAccess.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -200,7 +201,7 @@ void printHolders(Form1 &w, double canvasMiB)
         {"drawing holder Picture8", w.Picture8->picture()},
         {"palette", w.Picture6->picture()},
         {"texture preview", w.Picture7->picture()},
-        {"window background", w.backgroundCache.backgroundPicture},
+        {"window background", WindowAccess::backgroundPicture(w)},
     };
     for (std::size_t i = 0; i < w.Image1.size(); ++i)
         holders.push_back({QString("undo slot %1").arg(i), w.Image1[i]->picture()});

@@ -2,6 +2,7 @@
 
 #include "AllocationCounter.h"
 #include "app/Form1.h"
+#include "support/WindowAccess.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -40,9 +41,8 @@ struct Window {
         form->Picture1->show();
         form->Picture1->setDrawWidth(4);
         form->Picture1->installEventFilter(&counter);
-        form->fillWithColour = true;
-        form->currentTool = 0;
-        form->simpleMode = false;
+        WindowAccess::paint(*form).chooseTool(Tool::Fill);
+        WindowAccess::simpleMode(*form) = false;
         form->show();
         QApplication::processEvents();
     }
@@ -50,9 +50,7 @@ struct Window {
     // Colours that take turns, so that every press changes the whole area.
     void press(long turn, QPoint at)
     {
-        form->red = turn % 2 ? 250 : 10;
-        form->green = turn % 2 ? 200 : 120;
-        form->blue = turn % 2 ? 10 : 250;
+        WindowAccess::paint(*form).setColour(turn % 2 ? Rgb{250, 200, 10} : Rgb{10, 120, 250});
         form->Picture1_Mousedown(1, 0, at.x(), at.y());
         QApplication::processEvents(); // the repaint
     }
@@ -103,7 +101,7 @@ void repaintAlone(benchmark::State &state, const Scene *scene)
 void pencilSegment(benchmark::State &state, const Scene *scene)
 {
     Window window(scene->image);
-    window.form->currentTool = 1;
+    WindowAccess::paint(*window.form).chooseTool(Tool::Pencil);
     const QPointF from(scene->image.width() / 2.0, scene->image.height() / 2.0);
     const QPointF to = from + QPointF(32, 24);
     window.form->Picture1_Mousedown(1, 0, from.x(), from.y());

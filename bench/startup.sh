@@ -5,10 +5,10 @@
 #
 #   bash bench/startup.sh [runs]        (default 20 runs per case)
 #
-# The program runs under a private X server with TINTARO_BENCH_AUTOSTART=1: it
-# continues from the title window by itself as soon as that window is painted,
-# prints when each stage was reached, and quits after the first drawing is
-# painted. hyperfine times whole runs (process start to exit); the program's
+# tintaro_startup_bench, the program with a driver (bench/StartupBenchmark.cpp),
+# runs under a private X server on each application folder: it continues from
+# the title window by itself as soon as that window is painted, prints when each
+# stage was reached, and quits after the first drawing is painted. hyperfine times whole runs (process start to exit); the program's
 # own line splits a run into stages, in ms since main() began:
 #   title painted  ->  main window ready (the catalogue work: settings, clean-up,
 #   counting, first drawing, controls)  ->  first drawing painted.
@@ -18,8 +18,9 @@ RUNS=${1:-20}
 
 bash scripts/install-deps.sh hyperfine
 cmake --preset default >/dev/null
-cmake --build --preset default --target tintaro tintaro_content >/dev/null
+cmake --build --preset default --target tintaro_startup_bench tintaro_content >/dev/null
 APP=$PWD/build/app
+BENCH=$PWD/build/bench/tintaro_startup_bench
 
 WORK=$(mktemp -d)
 XVFB=
@@ -69,7 +70,7 @@ stages() { # folder, label, prepare command
     local folder=$1 label=$2 prepare=$3 i
     for i in $(seq 1 "$RUNS"); do
         eval "$prepare"
-        (cd "$folder" && TINTARO_BENCH_AUTOSTART=1 ./tintaro 2>/dev/null) | grep '^tintaro-bench'
+        "$BENCH" "$folder" 2>/dev/null | grep '^tintaro-bench'
     done | sed 's/[a-z_]*_ms=//g' | sort -t' ' -k4 -n | awk -v label="$label" '
         { title[NR] = $2; ready[NR] = $3; drawing[NR] = $4; load[NR] = $3 - $2 }
         END {
@@ -90,9 +91,9 @@ echo
 echo "## Whole runs (hyperfine: process start to exit)"
 echo
 hyperfine --style basic --warmup 3 --runs "$RUNS" --export-markdown "$WORK/runs.md" \
-    -n "default content" --prepare ":" "cd $WORK/default && TINTARO_BENCH_AUTOSTART=1 ./tintaro" \
+    -n "default content" --prepare ":" "$BENCH $WORK/default" \
     -n "100 x 100, nothing to clean up" --prepare "$remove_kept" \
-    "cd $LARGE && TINTARO_BENCH_AUTOSTART=1 ./tintaro" \
+    "$BENCH $LARGE" \
     -n "100 x 100, 10,000 kept colourings" --prepare "$lay_kept" \
-    "cd $LARGE && TINTARO_BENCH_AUTOSTART=1 ./tintaro" >/dev/null 2>&1
+    "$BENCH $LARGE" >/dev/null 2>&1
 cat "$WORK/runs.md"

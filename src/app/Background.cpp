@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "platform/FileSearch.h"
+#include "platform/Rounding.h"
 #include "platform/Twips.h"
 
 #include <QImageReader>

@@ -35,12 +35,12 @@ void Form1::StartUpBlockA()
 
 void Form1::StartUpBlockB()
 {
-    penWidth = 2;
+    penWidth = PenWidth();
     drawIndicatorStartImage(*Picture4);
 
     // Without the texture folder the preview stays empty.
     if (File2.setPath(appPath(QStringLiteral("\\texturas")))) {
-        const QImage texture = loadPicture(File2.entryPath(textureIndex));
+        const QImage texture = loadPicture(File2.entryPath(paint.texture()));
         if (!texture.isNull())
             Picture7->setPicture(texture);
     }

@@ -149,10 +149,10 @@ QString Form1::categoryFolder(int index) const
 
 QString Form1::drawingPath(const QString &extension) const
 {
-    const QString folder = categoryFolder(categoryIndex);
+    const QString folder = categoryFolder(position.category());
     if (folder.isEmpty())
         return {};
-    return folder + QString::number(drawingNumber) + extension;
+    return folder + QString::number(position.drawing()) + extension;
 }
 
 void Form1::playSound(const QString &relative)

@@ -9,19 +9,24 @@
 #include <functional>
 #include <memory>
 
-#include "catalogue/SystemServices.h"
+#include "canvas/PaintChoice.h"
+#include "catalogue/CataloguePosition.h"
 #include "catalogue/UndoOrigins.h"
+#include "colour/PenWidth.h"
 #include "platform/AnimatedPicture.h"
 #include "platform/FileList.h"
 #include "platform/ImageHolder.h"
 #include "platform/PictureArea.h"
 #include "platform/SoundPlayer.h"
+#include "platform/SystemServices.h"
 
 class QPushButton;
 
 // The main window: one line drawing on a canvas and everything a child needs
-// to colour it. This header is the map of the window: its controls, its state
-// and every handler. The handlers live in the folders of their subsystems:
+// to colour it. This header is the map of the window: its controls and every
+// handler, public, and its state, private, held mostly by small classes that
+// keep their own rules (CataloguePosition, PaintChoice, PenWidth); handlers
+// read as steps on them. The handlers live in the folders of their subsystems:
 // app/ (start-up, background), catalogue/ (drawings, files, undo, quitting),
 // canvas/ (painting tools, cursor), colour/ (colours, thickness, textures,
 // mosaic lines), layout/ (placement, fit toggle).
@@ -62,42 +67,6 @@ public:
     FileList File2;                              // textures: the files of "texturas"
     FileList File4;                              // saved snapshots: the files of "Misdibujos"
 
-    // ---- State of the main window ------------------------------------------
-    qint64 pickedColour = 0;        // colour last read from the palette or a swatch (packed)
-    int red = 0;                    // current colour, red component 0..255
-    int green = 0;                  // current colour, green component
-    qint16 blue = 0;                // current colour, blue component
-    int loopIndex = 0;              // loop counter shared by several operations
-    int lastToolIconIndex = 0;      // last tool icon index, for Image2_Click's loop
-    int drawingNumber = 0;          // n of the drawing shown: its files are n.gif and n.bmp
-    qint16 drawingCount = 0;        // drawings 1.gif, 2.gif, ... without a gap in the category
-    bool drawingChanged = false;    // painted on since it was loaded
-    qint16 categoryIndex = 0;       // index of the current category in File1
-    bool simpleMode = false;        // category for the youngest ("peque" in its name)
-    qint16 undoIndex = 0;           // next slot of the undo ring Image1
-    int currentTool = 0;            // 0 fill, 1 pencil, 2 straight line
-    quint8 penWidth = 0;            // line thickness chosen with the indicator
-    float lastX = 0;                // pencil's last point or straight line's start, x
-    qint32 lastY = 0;               // its y, rounded to whole pixels
-    double lineEnd = 0;             // scratch of the mosaic lines
-    qint32 bandSize = 0;            // scratch of the mosaic lines
-    bool fillWithColour = false;    // the fill paints the colour (true) or the texture
-    qint32 textureMarkerColour = 0; // marker colour of the texture fill (packed)
-    bool textureActive = false;     // the texture preview was pressed: presses step
-    qint16 textureIndex = 0;        // index in File2 of the texture shown
-    QString appFolder;              // the application folder
-    QString fitSetting;             // first line of "adaptar.txt"; "SI" stretches drawings
-    bool naturalSizeShown = false;  // shown at natural size: the fit toggle stretches next
-
-    // Kept by the background painter for the life of the window.
-    struct BackgroundCache {
-        QImage backgroundPicture;
-        qint32 tileWidth = 0;  // twips
-        qint32 tileHeight = 0; // twips
-        bool failureReported = false;
-        QPixmap tilePixmap; // the picture at its tile size, ready for the screen
-    } backgroundCache;
-
     // ---- Start-up and window ----------------------------------------------
     void Form_Load();
     void Form_Paint();
@@ -126,6 +95,7 @@ public:
     // Undo snapshots are told apart by the visit of the drawing they were
     // taken on: every load of a drawing starts a new visit.
     void beginDrawingVisit();
+    qint16 undoIndex = 0; // next slot of the undo ring Image1
     DrawingVisit shownVisit;
     UndoOrigins undoOrigins;
     // The fit toggle's last press on the drawing shown: the canvas before it and
@@ -156,9 +126,6 @@ public:
 
     // ---- Layout -------------------------------------------------------------
     void ArrangeControls();
-    // Below 1 on a screen smaller than 1024 x 768, which shrinks the whole
-    // window by this factor so that every control stays on the screen.
-    double layoutScaleFactor = 1;
     void Command7_Click(); // fit toggle
     // The screen's width and height in twips for ArrangeControls; when empty, the
     // size of the screen the window is on (the primary screen before it shows).
@@ -199,6 +166,31 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    friend struct WindowAccess; // tests and benchmarks read and set the state
+
+    // ---- State of the main window ------------------------------------------
+    CataloguePosition position;    // category, drawing shown, drawings in the category
+    PaintChoice paint;             // tool, current colour, colour or texture, texture shown
+    PenWidth penWidth;             // the pencil's and the line's thickness
+    bool drawingChanged = false;   // painted on since it was loaded
+    bool simpleMode = false;       // category for the youngest ("peque" in its name)
+    QPointF lastPoint;             // pencil's last point or straight line's start (y whole)
+    QString appFolder;             // the application folder
+    QString fitSetting;            // first line of "adaptar.txt"; "SI" stretches drawings
+    bool naturalSizeShown = false; // shown at natural size: the fit toggle stretches next
+    // Below 1 on a screen smaller than 1024 x 768, which shrinks the whole
+    // window by this factor so that every control stays on the screen.
+    double layoutScaleFactor = 1;
+
+    // Kept by the background painter for the life of the window.
+    struct BackgroundCache {
+        QImage backgroundPicture;
+        qint32 tileWidth = 0;  // twips
+        qint32 tileHeight = 0; // twips
+        bool failureReported = false;
+        QPixmap tilePixmap; // the picture at its tile size, ready for the screen
+    } backgroundCache;
+
     void createControls();
     void shrinkPictures();
     // Each subsystem connects its controls' events to its handlers.

@@ -37,14 +37,11 @@ void removeEarlierWriteLeftovers(const Form1 &w)
 
 void Form1::Form_Load()
 {
-    fillWithColour = true;
-    textureMarkerColour = 0xC0E0FF;
+    paint.toStart();
+    position.toStart();
     appFolder = programFolder;
     File1.setPath(appPath(QStringLiteral("\\logos")));
     File4.setPath(appPath(QStringLiteral("\\Misdibujos")));
-    currentTool = 0;
-    textureIndex = 0;
-    categoryIndex = 0;
 
     QString borra, impresora, guarda;
     readSettings(&borra, &impresora, &guarda);
@@ -64,13 +61,9 @@ void Form1::Form_Load()
         cleanUpColouredCopies();
     removeEarlierWriteLeftovers(*this);
 
-    drawingNumber = 1;
     Picture1->setDrawingUnit(PictureArea::Unit::Pixels);
     Picture1->setDrawWidth(4);
-    Picture1->setFillColor(qRgb(255, 0, 0));
-    red = 255;
-    green = 0;
-    blue = 0;
+    Picture1->setFillColor(paint.rgb());
 
     StartUpBlockA();
 

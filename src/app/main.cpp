@@ -1,5 +1,4 @@
 #include "app/Form2.h"
-#include "app/StartupBenchmark.h"
 #include "platform/LeanMemory.h"
 #include "platform/WaysOut.h"
 
@@ -12,8 +11,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tintaro"));
     Form2 title(QCoreApplication::applicationDirPath());
     title.Form_Load();
-    if (qEnvironmentVariableIntValue("TINTARO_BENCH_AUTOSTART") == 1)
-        armStartupBenchmark(title);
     title.show();
     // Every way out keeps the colouring as the quit button does: the main
     // window's close keeps it, and closing the title window ends the program.

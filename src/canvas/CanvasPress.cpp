@@ -2,7 +2,7 @@
 
 #include "canvas/FloodFill.h"
 #include "colour/ColourMath.h"
-#include "platform/Twips.h"
+#include "platform/Rounding.h"
 
 #include <cstring>
 
@@ -33,21 +33,19 @@ void Form1::Picture1_Mousedown(int, int, float x, float y)
 {
     // Every mouse button paints; the button and shift state are not looked at.
     Picture1->setAutoRedraw(true);
-    if (fillWithColour) {
-        switch (currentTool) {
-        case 0:
+    if (paint.paintsColour()) {
+        switch (paint.tool()) {
+        case Tool::Fill:
             fillWithCurrentColour(pixelAt(x, y));
             break;
-        case 1: // pencil: the stroke starts with a dot
+        case Tool::Pencil: // the stroke starts with a dot
             SaveUndoStep();
             rememberPoint(x, y);
             drawLineFromLastPoint(x, y);
             break;
-        case 2: // straight line: only its start point
+        case Tool::Line: // only its start point
             SaveUndoStep();
             rememberPoint(x, y);
-            break;
-        default:
             break;
         }
     } else {
@@ -71,7 +69,7 @@ void Form1::keepUndoSnapshot()
 
 void Form1::fillWithCurrentColour(QPoint at)
 {
-    const QRgb colour = toQRgb(red, green, blue);
+    const QRgb colour = paint.rgb();
     Picture1->setFillColor(colour);
     SaveUndoStep();
     QImage &canvas = Picture1->image();

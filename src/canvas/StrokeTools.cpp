@@ -1,38 +1,36 @@
 #include "app/Form1.h"
 
 #include "colour/ColourMath.h"
-#include "platform/Twips.h"
+#include "platform/Rounding.h"
 
 namespace
 {
 constexpr int leftButtonAlone = 1;
-constexpr int pencilTool = 1;
-constexpr int straightLineTool = 2;
 } // namespace
 
 void Form1::rememberPoint(float x, float y)
 {
-    lastX = x;
-    lastY = static_cast<qint32>(roundHalfEven(y));
+    // x is kept as it came; y is rounded to a whole pixel.
+    lastPoint = QPointF(x, roundHalfEven(y));
 }
 
 void Form1::drawLineFromLastPoint(float x, float y)
 {
     // The canvas's line thickness and round ends: segments of a stroke join
     // without gaps, and a line to the same point is a round dot.
-    Picture1->line(QPointF(lastX, lastY), QPointF(x, y), toQRgb(red, green, blue));
+    Picture1->line(lastPoint, QPointF(x, y), paint.rgb());
 }
 
 void Form1::Picture1_MouseMove(int button, int, float x, float y)
 {
-    if (button != leftButtonAlone || !fillWithColour)
+    if (button != leftButtonAlone || !paint.paintsColour())
         return;
-    if (currentTool == pencilTool) {
+    if (paint.tool() == Tool::Pencil) {
         Picture1->setAutoRedraw(true);
         drawLineFromLastPoint(x, y);
         rememberPoint(x, y);
         Picture1->setAutoRedraw(false);
-    } else if (currentTool == straightLineTool) {
+    } else if (paint.tool() == Tool::Line) {
         // Retained drawing is off since the press: the line goes on the screen
         // only, and the next refresh takes it away again.
         Picture1->refresh();
@@ -42,7 +40,7 @@ void Form1::Picture1_MouseMove(int button, int, float x, float y)
 
 void Form1::Picture1_MouseUp(int button, int, float x, float y)
 {
-    if (button != leftButtonAlone || !fillWithColour || currentTool != straightLineTool)
+    if (button != leftButtonAlone || !paint.paintsColour() || paint.tool() != Tool::Line)
         return;
     Picture1->setAutoRedraw(true);
     drawLineFromLastPoint(x, y);

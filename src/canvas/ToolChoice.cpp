@@ -10,22 +10,18 @@ const char *const toolAnimations[] = {"\\gifs\\pato.gif", "\\gifs\\lapiz.gif", "
 
 void Form1::Image2_Click(int index)
 {
-    fillWithColour = true;
-    textureActive = false;
     Gif89a1->hide();
-    lastToolIconIndex = 2;
-    const bool knownTool = index >= 0 && index <= lastToolIconIndex;
-    if (knownTool) {
-        Gif89a1->setFile(appPath(QString::fromLatin1(toolAnimations[index])),
-                         Image2[static_cast<std::size_t>(index)]->size());
-        // The animation stands in place of the chosen icon.
-        for (loopIndex = 0; loopIndex <= lastToolIconIndex; ++loopIndex)
-            Image2[static_cast<std::size_t>(loopIndex)]->setVisible(loopIndex != index);
-        Picture4->setVisible(index != 0); // thickness matters to the pencil and the line
-    }
-    currentTool = index;
-    if (!knownTool)
+    // Only the three icons call this; any other index chooses nothing.
+    if (index < 0 || index >= static_cast<int>(Image2.size()))
         return;
+    const Tool tool = static_cast<Tool>(index);
+    paint.chooseTool(tool);
+    Gif89a1->setFile(appPath(QString::fromLatin1(toolAnimations[index])),
+                     Image2[static_cast<std::size_t>(index)]->size());
+    // The animation stands in place of the chosen icon.
+    for (std::size_t i = 0; i < Image2.size(); ++i)
+        Image2[i]->setVisible(static_cast<int>(i) != index);
+    Picture4->setVisible(tool != Tool::Fill); // thickness matters to the pencil and the line
     const ImageHolder *icon = Image2[static_cast<std::size_t>(index)];
     setLeftTwips(Gif89a1, leftTwips(icon));
     setTopTwips(Gif89a1, topTwips(icon));

@@ -27,12 +27,12 @@ void Form1::LoadToolIcons()
 
 void Form1::UpdateColourCursor()
 {
-    textureActive = false;
+    paint.stopTextureSteps();
     // The template keeps its unfilled arrow; each recolouring fills a copy, so
     // the cursor follows every colour, black included.
     QImage arrow = Picture3->image().copy();
-    Picture3->setFillColor(toQRgb(red, green, blue));
-    floodFillBorder(arrow, QPoint(5, 5), qRgb(0, 0, 0), toQRgb(red, green, blue));
+    Picture3->setFillColor(paint.rgb());
+    floodFillBorder(arrow, QPoint(5, 5), qRgb(0, 0, 0), paint.rgb());
     const QCursor cursor = PictureToIcon(arrow, 0, 0, 2, 0, 0xFFFFFF);
     Image4->setPicture(cursor.pixmap().toImage());
     Picture1->setCustomCursor(cursor);

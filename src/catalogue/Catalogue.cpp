@@ -4,6 +4,7 @@
 #include "platform/FileSearch.h"
 #include "platform/PictureFit.h"
 #include "platform/PictureIO.h"
+#include "platform/Rounding.h"
 #include "platform/TwipGeometry.h"
 #include "platform/Twips.h"
 
@@ -13,9 +14,9 @@
 void Form1::LoadCurrentDrawing()
 {
     beginDrawingVisit();
-    if (categoryBaseName(categoryIndex).isEmpty())
+    if (categoryBaseName(position.category()).isEmpty())
         return;
-    const QString copyName = QString::number(drawingNumber) + QStringLiteral(".bmp");
+    const QString copyName = QString::number(position.drawing()) + QStringLiteral(".bmp");
     const QString copy = drawingPath(QStringLiteral(".bmp"));
     // A folder that carries the kept colouring's name is no kept colouring.
     const bool hasCopy = findFile(copy) == copyName && !QFileInfo(copy).isDir();
@@ -27,7 +28,7 @@ void Form1::LoadCurrentDrawing()
 
 void Form1::CountDrawings()
 {
-    const QString folder = categoryFolder(categoryIndex);
+    const QString folder = categoryFolder(position.category());
     int count = 0;
     if (!folder.isEmpty()) {
         const FolderListing drawings(folder);
@@ -36,7 +37,7 @@ void Form1::CountDrawings()
             !drawings.findNonFolder(QString::number(count + 1) + QStringLiteral(".gif")).isEmpty())
             ++count;
     }
-    drawingCount = static_cast<qint16>(count);
+    position.setCount(count);
 }
 
 void Form1::ShowDrawing()
@@ -65,7 +66,7 @@ void Form1::ApplyDrawingMode()
 {
     // Without a category (no logos) the full mode applies: the child still
     // gets the large palette.
-    const bool simple = categoryBaseName(categoryIndex).contains(QLatin1String("peque"));
+    const bool simple = categoryBaseName(position.category()).contains(QLatin1String("peque"));
     simpleMode = simple;
     Command5->setStyleSheet(simple ? QStringLiteral("background-color: rgb(0, 255, 0);")
                                    : QStringLiteral("background-color: rgb(255, 255, 0);"));

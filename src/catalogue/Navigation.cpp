@@ -19,7 +19,7 @@ void Form1::SaveColouredCopy()
     // without a drawing (a category with no "1.gif", where going back reaches
     // drawing 0) there is no drawing to keep it for, and no start-up would
     // ever clean it up.
-    if (categoryBaseName(categoryIndex).isEmpty() || drawingNumber < 1)
+    if (categoryBaseName(position.category()).isEmpty() || position.drawing() < 1)
         return;
     writeBitmap(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
 }
@@ -27,7 +27,7 @@ void Form1::SaveColouredCopy()
 void Form1::command4_Click()
 {
     SaveColouredCopy();
-    drawingNumber = drawingNumber < drawingCount ? drawingNumber + 1 : 1;
+    position.nextDrawing();
     LoadCurrentDrawing();
     ShowDrawing();
     drawingChanged = false;
@@ -37,9 +37,7 @@ void Form1::command4_Click()
 void Form1::command3_click()
 {
     SaveColouredCopy();
-    --drawingNumber;
-    if (drawingNumber == 0 || drawingNumber == -1)
-        drawingNumber = drawingCount;
+    position.previousDrawing();
     LoadCurrentDrawing();
     ShowDrawing();
     playSound(QStringLiteral("\\sonidos\\sonido2.wav"));
@@ -48,13 +46,10 @@ void Form1::command3_click()
 void Form1::Command5_Click()
 {
     SaveColouredCopy();
-    ++categoryIndex;
-    if (categoryIndex >= File1.listCount())
-        categoryIndex = 0;
-    const QImage logo = loadPicture(File1.entryPath(categoryIndex));
+    position.nextCategory(File1.listCount());
+    const QImage logo = loadPicture(File1.entryPath(position.category()));
     if (!logo.isNull())
         Command5->setIcon(QIcon(QPixmap::fromImage(logo)));
-    drawingNumber = 1;
     LoadCurrentDrawing();
     ApplyDrawingMode();
     ShowDrawing();
@@ -66,9 +61,9 @@ void Form1::Command1_Click()
 {
     // The same visit goes on: one undo press brings back what was erased.
     keepUndoSnapshot();
-    if (!categoryBaseName(categoryIndex).isEmpty()) {
+    if (!categoryBaseName(position.category()).isEmpty()) {
         const QString copy = drawingPath(QStringLiteral(".bmp"));
-        if (findFile(copy) == QString::number(drawingNumber) + QStringLiteral(".bmp"))
+        if (findFile(copy) == QString::number(position.drawing()) + QStringLiteral(".bmp"))
             QFile::remove(copy);
         const QImage blank = loadPicture(drawingPath(QStringLiteral(".gif")));
         if (!blank.isNull())

@@ -1,6 +1,6 @@
 #include "catalogue/PrintPage.h"
 
-#include "platform/Twips.h"
+#include "platform/Rounding.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -4,7 +4,7 @@
 
 void Form1::beginDrawingVisit()
 {
-    shownVisit = DrawingVisit{categoryIndex, drawingNumber, shownVisit.load + 1};
+    shownVisit = DrawingVisit{position.category(), position.drawing(), shownVisit.load + 1};
     fitMemory = {};
 }
 

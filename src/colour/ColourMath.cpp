@@ -4,8 +4,6 @@
 
 namespace
 {
-constexpr int maxPenWidth = 40;
-constexpr int penWidthStep = 2;
 constexpr Rgb black{0, 0, 0};
 } // namespace
 
@@ -43,16 +41,6 @@ std::array<Rgb, 16> shadeSwatchColours(int red, int green, int blue)
     for (int i = 8; i <= 15; ++i)
         swatches[i] = Rgb{darker(red, i), darker(green, i), darker(blue, i)};
     return swatches;
-}
-
-bool penWidthWraps(int penWidth)
-{
-    return penWidth + penWidthStep > maxPenWidth;
-}
-
-int nextPenWidth(int penWidth)
-{
-    return penWidthWraps(penWidth) ? 1 : penWidth + penWidthStep;
 }
 
 Rgb afterPalettePick(Rgb picked)

@@ -24,11 +24,6 @@ Rgb fromQRgb(QRgb colour);
 // - 8 per step, or 0 where it would go below).
 std::array<Rgb, 16> shadeSwatchColours(int red, int green, int blue);
 
-// Line thickness after one more click: 2 thicker, and 1 once past 40.
-int nextPenWidth(int penWidth);
-// True when the next click starts the thicknesses again at 1.
-bool penWidthWraps(int penWidth);
-
 // Pure black is never kept after a palette pick: it becomes (1, 1, 1).
 Rgb afterPalettePick(Rgb picked);
 // In simple mode pure black from a swatch becomes (4, 0, 0).

@@ -29,20 +29,16 @@ void Form1::Picture6_mousedown(int, int, float x, float y)
     // A press that reads no pixel of the palette picks nothing.
     if (colour < 0)
         return;
-    pickedColour = colour;
-    const Rgb picked = splitPackedColour(pickedColour);
+    const Rgb picked = splitPackedColour(colour);
     Picture1->setFillColor(toQRgb(picked.red, picked.green, picked.blue));
     // An area filled pure black would join the drawing's lines and the next fill
     // would run along them; the nearly black (1, 1, 1) looks the same and does not.
-    const Rgb current = afterPalettePick(picked);
-    red = current.red;
-    green = current.green;
-    blue = static_cast<qint16>(current.blue);
+    paint.setColour(afterPalettePick(picked));
     FillShadeSwatches();
-    paintIndicatorDot(*Picture4, toQRgb(red, green, blue));
+    paintIndicatorDot(*Picture4, paint.rgb());
     playSound(QString::fromLatin1(pickSound));
     UpdateColourCursor();
-    fillWithColour = true;
+    paint.paintColour();
 }
 
 void Form1::picture2_MouseDown(int index, int, int, float x, float y)
@@ -52,29 +48,23 @@ void Form1::picture2_MouseDown(int index, int, int, float x, float y)
     const qint64 colour = packedColourAt(*Picture2[static_cast<std::size_t>(index)], x, y);
     if (colour < 0)
         return;
-    pickedColour = colour;
-    const Rgb picked = splitPackedColour(pickedColour);
+    const Rgb picked = splitPackedColour(colour);
     Picture1->setFillColor(toQRgb(picked.red, picked.green, picked.blue));
     paintIndicatorDot(*Picture4, toQRgb(picked.red, picked.green, picked.blue));
     playSound(QString::fromLatin1(pickSound));
     // Only the components change: the fill colour and the dot stay as picked,
     // and the tools repaint from the components.
-    const Rgb current = afterSwatchPick(picked, simpleMode);
-    red = current.red;
-    green = current.green;
-    blue = static_cast<qint16>(current.blue);
+    paint.setColour(afterSwatchPick(picked, simpleMode));
     UpdateColourCursor();
-    fillWithColour = true;
+    paint.paintColour();
 }
 
 void Form1::FillShadeSwatches()
 {
-    const std::array<Rgb, 16> shades = shadeSwatchColours(red, green, blue);
-    for (loopIndex = 0; loopIndex < static_cast<int>(Picture2.size()); ++loopIndex) {
-        const Rgb &shade = shades[static_cast<std::size_t>(loopIndex)];
-        Picture2[static_cast<std::size_t>(loopIndex)]->setBackColor(
-            toQRgb(shade.red, shade.green, shade.blue));
-    }
+    const Rgb colour = paint.colour();
+    const std::array<Rgb, 16> shades = shadeSwatchColours(colour.red, colour.green, colour.blue);
+    for (std::size_t i = 0; i < Picture2.size(); ++i)
+        Picture2[i]->setBackColor(toQRgb(shades[i].red, shades[i].green, shades[i].blue));
 }
 
 void Form1::Picture6_DblClick()

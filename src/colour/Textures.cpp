@@ -10,7 +10,6 @@ constexpr int rightButton = 2;
 
 void Form1::Picture7_MouseDown(int button, int, float, float)
 {
-    fillWithColour = false;
     // The animation goes, so every tool icon shows again and can be pressed:
     // none is left hidden behind an animation that is no longer there.
     for (ImageHolder *icon : Image2)
@@ -18,20 +17,10 @@ void Form1::Picture7_MouseDown(int button, int, float, float)
     Gif89a1->hide();
     // The first press after a colour pick or a tool choice only switches to
     // texture filling; later ones step through the list, wrapping round.
-    if (textureActive && (button == leftButton || button == rightButton)) {
-        const int count = File2.listCount();
-        int index = textureIndex;
-        if (button == leftButton) {
-            if (++index >= count)
-                index = 0;
-        } else if (--index < 0) {
-            index = count - 1;
-        }
-        textureIndex = static_cast<qint16>(index);
+    if (paint.pressTexturePreview(button == leftButton, button == rightButton, File2.listCount())) {
         // A file that is no picture leaves the preview as it was.
-        const QImage texture = loadPicture(File2.entryPath(textureIndex));
+        const QImage texture = loadPicture(File2.entryPath(paint.texture()));
         if (!texture.isNull())
             Picture7->setPicture(texture);
     }
-    textureActive = true;
 }

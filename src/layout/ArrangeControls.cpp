@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "layout/Placement.h"
+#include "platform/Rounding.h"
 #include "platform/TwipGeometry.h"
 #include "platform/Twips.h"
 

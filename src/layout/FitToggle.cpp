@@ -1,8 +1,8 @@
 #include "app/Form1.h"
 
+#include "platform/Rounding.h"
 #include "platform/Stretch.h"
 #include "platform/TwipGeometry.h"
-#include "platform/Twips.h"
 
 #include <QPainter>
 

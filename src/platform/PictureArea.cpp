@@ -1,6 +1,7 @@
 #include "platform/PictureArea.h"
 
 #include "platform/Raster.h"
+#include "platform/Rounding.h"
 #include "platform/Twips.h"
 
 #include <QMouseEvent>

@@ -1,5 +1,6 @@
 #include "platform/TwipGeometry.h"
 
+#include "platform/Rounding.h"
 #include "platform/Twips.h"
 
 #include <QVariant>

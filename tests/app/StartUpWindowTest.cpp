@@ -1,12 +1,12 @@
-#include "canvas/CursorTemplate.h"
 #include "platform/TwipGeometry.h"
-#include "support/WindowOnScreen.h"
+#include "support/MainWindowFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 
-using StartUp = WindowOnScreen;
+using StartUp = MainWindowFixture;
 
 // "NO" in any letter case for borra and impresora, exactly "SI" for adaptar and
 // guarda, on the first line of the file under its lower-case name; line ends aside.
@@ -31,14 +31,14 @@ TEST_F(StartUp, EachSettingFollowsTheFirstLineOfItsFile)
         SCOPED_TRACE(file + std::string(" ") + line);
         EXPECT_EQ(app.exists("dibujos/animales/1.bmp"), rule("borra.txt"));
         EXPECT_EQ(w.Command8->isEnabled(), !rule("impresora.txt"));
-        EXPECT_EQ(w.naturalSizeShown, !rule("adaptar.txt"));
+        EXPECT_EQ(WindowAccess::naturalSizeShown(w), !rule("adaptar.txt"));
         EXPECT_EQ(w.Command10->isHidden(), !rule("guarda.txt"));
         EXPECT_EQ(w.Command11->isHidden(), !rule("guarda.txt"));
     }
 }
 
 // Clean-up first (up to each category's first gap), then the first of everything,
-// the title window closed last; the cursor is the template's corner shrunk by averaging.
+// the title window closed last.
 TEST_F(StartUp, CleansUpThenShowsTheFirstOfEverythingAndClosesTheTitle)
 {
     writeTwoCategories();
@@ -60,24 +60,15 @@ TEST_F(StartUp, CleansUpThenShowsTheFirstOfEverythingAndClosesTheTitle)
     for (const QString &file : kept)
         EXPECT_EQ(app.exists("dibujos/" + file), kept.indexOf(file) > 2) << file.toStdString();
     EXPECT_EQ(w.Picture1->image(), lineDrawing(60, 40, 1));
-    EXPECT_EQ(w.drawingCount, 3);
+    EXPECT_EQ(WindowAccess::position(w).count(), 3);
     EXPECT_EQ(w.Command5->icon().pixmap(20, 20).toImage().pixel(10, 10), qRgb(0, 0, 200));
     EXPECT_EQ(w.Picture7->picture().pixel(2, 2) | 0xFF000000, qRgb(200, 180, 0));
     EXPECT_EQ(w.Gif89a1->file(), app.path() + "/gifs/pato.gif");
     EXPECT_EQ(leftTwips(w.Gif89a1), leftTwips(w.Image2[0]));
     EXPECT_EQ(w.Picture1->fillColor(), qRgb(255, 0, 0));
-    EXPECT_EQ(w.penWidth, 2);
+    EXPECT_EQ(WindowAccess::penWidth(w).width(), 2);
     EXPECT_EQ(w.Picture1->drawWidth(), 4); // not yet the thickness chosen
     EXPECT_TRUE(w.Picture4->isHidden());
-    EXPECT_EQ(widthTwips(w.Picture3), 520);
-    EXPECT_EQ(w.Picture3->image(), makeCursorTemplate().copy(0, 0, 35, 35));
-    const QImage cursor = w.Image4->picture().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(cursor.size(), QSize(32, 32));
-    int blended = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x)
-            blended += qAlpha(cursor.pixel(x, y)) && qRed(cursor.pixel(x, y)) % 255;
-    EXPECT_GT(blended, 5);
 }
 
 // Read once, tiled from the top-left corner; a missing picture is reported once.
@@ -104,4 +95,58 @@ TEST_F(StartUp, BackgroundIsReadOnceAndTiledFromTheCorner)
         EXPECT_EQ(shot.pixel(p), p.x() % 10 || p.y() % 8 ? qRgb(0, 0, 200) : qRgb(200, 0, 0));
     QCoreApplication::processEvents();
     EXPECT_EQ(messages.size(), 1);
+}
+
+// Start-up removes what writes cut short in earlier runs left behind, in the
+// folders the program writes to, and nothing else.
+TEST_F(StartUp, RemovesOnlyOldLeftoversOfItsOwnWrites)
+{
+    struct Row {
+        const char *path;
+        int ageSeconds;
+        bool removed;
+    };
+    const Row rows[] = {
+        {"dibujos/animales/.tintaro-AbCdEf.tmp", 3600, true},
+        {"dibujos/pequenos/.tintaro-ZxCvBn.tmp", 3600, true},
+        {"Misdibujos/.tintaro-QwErTy.tmp", 3600, true},
+        {"dibujos/animales/.tintaro-NowNow.tmp", 0, false}, // another copy writing now
+        {"dibujos/animales/.notas", 3600, false},           // a teacher's hidden file
+        {"Misdibujos/.tintaro-AbCdE.tmp", 3600, false},
+        {"Misdibujos/.tintaro-AbCdEf.tmp.bak", 3600, false},
+        {"Misdibujos/tintaro-AbCdEf.tmp", 3600, false},
+        {"dibujos/.tintaro-AbCdEf.tmp", 3600, false}, // not a folder the program writes
+        {"sonidos/.tintaro-AbCdEf.tmp", 3600, false},
+    };
+    writeTwoCategories();
+    for (const Row &row : rows) {
+        app.writeText(row.path, "leftover");
+        QFile file(app.file(row.path));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-row.ageSeconds),
+                         QFileDevice::FileModificationTime);
+    }
+    setting("borra.txt", "NO");
+    load();
+    for (const Row &row : rows)
+        EXPECT_EQ(app.exists(row.path), !row.removed) << row.path;
+}
+
+// Categories sort as a Spanish reader expects, letter case and accents aside;
+// the textures keep the order of the character codes.
+TEST_F(StartUp, ListsCategoriesAsAReaderExpectsAndTexturesByCharacterCodes)
+{
+    const QStringList readers{"animales.gif", "Arboles.gif", "\u00e1rboles.gif", "barcos.gif",
+                              "Zoo.gif"};
+    const QStringList codes{"animales.gif", "Arboles.gif", "barcos.gif", "Zoo.gif",
+                            "\u00e1rboles.gif"};
+    for (const QString &name : readers) {
+        app.writeText("logos/" + name, "x");
+        app.writeText("texturas/" + name, "x");
+    }
+    Form1 &w = load();
+    for (int i = 0; i < readers.size(); ++i) {
+        EXPECT_EQ(w.File1.list(i), readers[i]);
+        EXPECT_EQ(w.File2.list(i), codes[i]);
+    }
 }

@@ -1,7 +1,6 @@
-#include "canvas/CanvasWindow.h"
-
 #include "canvas/CursorTemplate.h"
 #include "platform/TwipGeometry.h"
+#include "support/MainWindowFixture.h"
 
 #include <QTest>
 
@@ -22,56 +21,63 @@ int otherOpaquePixels(const Form1 &w, std::initializer_list<QRgb> colours)
 }
 } // namespace
 
-// A click on an icon chooses its tool and colour filling, hides that icon, shows
-// the thickness indicator for the pencil and the line and plays the tool's
-// animation in the icon's place; the canvas, its pointer and the stored point
-// stay as they were. Choosing the same tool again gives the same state.
-TEST_F(CanvasWindow, EachToolIconChoosesItsToolAndMovesTheAnimationOverIt)
-{
-    Form1 &w = loadWithCanvas(lineDrawing(40, 30));
-    for (int i = 0; i < 3; ++i)
-        setGeometryTwips(w.Image2[i], 14000 + 15 * i, 600 + 1500 * i, 1350, 1365);
-    w.Picture1->setCustomCursor(QCursor(Qt::CrossCursor));
-    w.lastX = 12.5f;
-    const char *animations[] = {"gifs/pato.gif", "gifs/lapiz.gif", "gifs/recta.gif"};
-    for (const int tool : {2, 1, 1, 0, 0}) {
-        w.fillWithColour = false;
-        w.textureActive = true;
-        w.Gif89a1->hide();
-        QTest::mouseClick(w.Image2[tool], Qt::LeftButton, {}, QPoint(3, 3));
-        SCOPED_TRACE(animations[tool]);
-        EXPECT_EQ(w.currentTool, tool);
-        EXPECT_TRUE(w.fillWithColour);
-        EXPECT_FALSE(w.textureActive);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(w.Image2[i]->isHidden(), i == tool) << "icon " << i;
-        EXPECT_EQ(w.Picture4->isHidden(), tool == 0);
-        EXPECT_FALSE(w.Gif89a1->isHidden());
-        EXPECT_EQ(leftTwips(w.Gif89a1), 14000 + 15 * tool);
-        EXPECT_EQ(topTwips(w.Gif89a1), 600 + 1500 * tool);
-        EXPECT_EQ(w.Gif89a1->file(), app.file(animations[tool]));
-    }
-    EXPECT_TRUE(sameImage(canvas(w), lineDrawing(40, 30)));
-    EXPECT_EQ(w.Picture1->cursor().shape(), Qt::CrossCursor);
-    EXPECT_FLOAT_EQ(w.lastX, 12.5f);
-    EXPECT_EQ(w.undoIndex, 0);
-    EXPECT_TRUE(sounds->isEmpty());
-}
+using ToolWindow = MainWindowFixture;
 
-TEST_F(CanvasWindow, StartUpGivesEachToolIconItsOwnPicture)
+// Start-up gives each icon its own picture. A click on an icon chooses its tool
+// and colour filling, hides that icon, shows the thickness indicator for the
+// pencil and the line and plays the tool's animation in the icon's place; the
+// canvas and its pointer stay. After a texture press every icon shows again,
+// uncovered, and a click on it chooses its tool.
+TEST_F(ToolWindow, EachToolIconChoosesItsToolAndMovesTheAnimationOverIt)
 {
+    const char *animations[] = {"gifs/pato.gif", "gifs/lapiz.gif", "gifs/recta.gif"};
     const QImage pictures[] = {plainPicture(40, 44, qRgb(0, 90, 0)),
                                plainPicture(30, 50, qRgb(90, 0, 0)),
                                plainPicture(45, 35, qRgb(0, 0, 90))};
     for (const int tool : {0, 1, 2})
-        app.writePicture(QStringList{"gifs/pato.gif", "gifs/lapiz.gif", "gifs/recta.gif"}[tool],
-                         pictures[tool]);
-    const Form1 &w = loadWithCanvas(lineDrawing(40, 30));
-    for (const int tool : {0, 1, 2}) {
-        EXPECT_TRUE(sameImage(w.Image2[tool]->picture(), pictures[tool])) << "icon " << tool;
-        EXPECT_EQ(w.Image2[tool]->size(), pictures[tool].size());
-    }
+        app.writePicture(animations[tool], pictures[tool]);
+    Form1 &w = loadWithCanvas(lineDrawing(40, 30));
     EXPECT_EQ(w.Gif89a1->file(), app.file("gifs/pato.gif"));
+    for (const int tool : {0, 1, 2})
+        EXPECT_TRUE(sameImage(w.Image2[tool]->picture(), pictures[tool])) << "icon " << tool;
+    w.show();
+    w.Picture1->setCustomCursor(QCursor(Qt::CrossCursor));
+    for (const int tool : {2, 1, 1, 0, 0}) {
+        w.Picture7_MouseDown(1, 0, 5, 5);
+        for (ImageHolder *icon : w.Image2)
+            EXPECT_EQ(w.childAt(icon->geometry().center()), icon) << "uncovered after a texture";
+        QTest::mouseClick(w.Image2[tool], Qt::LeftButton, {}, QPoint(3, 3));
+        SCOPED_TRACE(animations[tool]);
+        EXPECT_EQ(WindowAccess::paint(w).tool(), Tool(tool));
+        EXPECT_TRUE(WindowAccess::paint(w).paintsColour());
+        EXPECT_FALSE(WindowAccess::paint(w).stepsTextures());
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(w.Image2[i]->isHidden(), i == tool) << "icon " << i;
+        EXPECT_EQ(w.Picture4->isHidden(), tool == 0);
+        EXPECT_FALSE(w.Gif89a1->isHidden());
+        EXPECT_EQ(QPoint(leftTwips(w.Gif89a1), topTwips(w.Gif89a1)),
+                  QPoint(leftTwips(w.Image2[tool]), topTwips(w.Image2[tool])));
+        EXPECT_EQ(w.Gif89a1->file(), app.file(animations[tool]));
+    }
+    EXPECT_TRUE(sameImage(canvas(w), lineDrawing(40, 30)));
+    EXPECT_EQ(w.Picture1->cursor().shape(), Qt::CrossCursor);
+    EXPECT_TRUE(sounds->isEmpty());
+}
+
+// The second press of a double click is no second press: after a colour pick,
+// a double click on the texture preview switches to textures without stepping.
+// (On the canvas one double click is one painting step: tests/e2e/double_click.sh.)
+TEST_F(ToolWindow, DoubleClickOnTheTexturePreviewOnlySwitchesToTextures)
+{
+    app.writePicture("texturas/a.bmp", plainPicture(20, 20, qRgb(255, 255, 255)));
+    app.writePicture("texturas/b.bmp", plainPicture(20, 20, qRgb(255, 255, 255)));
+    Form1 &w = loadWithCanvas(lineDrawing(60, 40));
+    w.Picture6_mousedown(1, 0, 1, 1);
+    QTest::mouseClick(w.Picture7, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseDClick(w.Picture7, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(w.Picture7, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(WindowAccess::paint(w).paintsColour());
+    EXPECT_EQ(WindowAccess::paint(w).texture(), 0);
 }
 
 // The canvas's pointer is the template's arrow at 32 pixels, its tip the hot spot
@@ -79,18 +85,19 @@ TEST_F(CanvasWindow, StartUpGivesEachToolIconItsOwnPicture)
 // its edges are half-tones; each colour pick refills a copy of the arrow and
 // scales it keeping pure colours, so black is followed by any colour, and white
 // leaves the outline alone.
-TEST_F(CanvasWindow, ColourCursorIsTheArrowInTheCurrentColour)
+TEST_F(ToolWindow, ColourCursorIsTheArrowInTheCurrentColour)
 {
     Form1 &w = loadWithCanvas(lineDrawing(40, 30));
     const QImage arrow = makeCursorTemplate().copy(0, 0, 35, 35);
     ASSERT_TRUE(sameImage(w.Picture3->image(), arrow));
+    EXPECT_EQ(widthTwips(w.Picture3), 520);
     EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0)}), 100) << "the red arrow";
-    EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0), qRgb(255, 0, 0)}), 5) << "no half-tones";
+    EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0), qRgb(255, 0, 0)}), 5) << "half-tones";
+    w.Picture7_MouseDown(1, 0, 5, 5);
     for (const QRgb colour : {qRgb(0, 0, 0), qRgb(0, 128, 255), qRgb(255, 255, 255)}) {
-        w.textureActive = true;
         setColour(w, colour);
         w.UpdateColourCursor();
-        EXPECT_FALSE(w.textureActive);
+        EXPECT_FALSE(WindowAccess::paint(w).stepsTextures());
         EXPECT_EQ(otherOpaquePixels(w, {qRgb(0, 0, 0), colour}), 0) << "half-tones";
         EXPECT_GE(otherOpaquePixels(w, {qRgb(0, 0, 0)}), colour == qRgb(0, 128, 255) ? 100 : 0);
         const QImage cursor = w.Image4->picture().convertToFormat(QImage::Format_ARGB32);

@@ -1,12 +1,12 @@
-#include "support/CatalogueFixture.h"
-#include "support/WindowOnScreen.h"
+#include "support/MainWindowFixture.h"
 
 #include <QPushButton>
 
-using Navigation = CatalogueFixture;
+using Navigation = MainWindowFixture;
 
-// Next and previous run round the category. Without "1.gif" a category has no
-// drawings: back from 1 reaches 0 and stays there, and nothing is kept for 0.
+// The drawing buttons are wired to the position: next and previous run round
+// the category; without "1.gif" back from 1 reaches 0 and stays there, and
+// nothing is kept for 0.
 TEST_F(Navigation, DrawingButtonsRunRoundTheCategory)
 {
     writeCategory("animales", 3);
@@ -15,16 +15,15 @@ TEST_F(Navigation, DrawingButtonsRunRoundTheCategory)
     Form1 &w = load();
     for (const int expected : {2, 3, 1, -3, -2, -1}) { // forward, then back
         (expected > 0 ? w.Command4 : w.Command3)->click();
-        EXPECT_EQ(w.drawingNumber, std::abs(expected));
+        EXPECT_EQ(WindowAccess::position(w).drawing(), std::abs(expected));
         EXPECT_EQ(canvas(w), lineDrawing(60, 40, std::abs(expected)));
     }
     w.Command5_Click();
-    const std::pair<QPushButton *, int> backBackOn[] = {
-        {w.Command3, 0}, {w.Command3, 0}, {w.Command4, 1}};
-    for (const auto &[button, expected] : backBackOn) {
+    for (const auto &[button, expected] :
+         {std::pair{w.Command3, 0}, {w.Command3, 0}, {w.Command4, 1}}) {
         w.SaveUndoStep(); // a painting step: the drawing has changed
         button->click();
-        EXPECT_EQ(w.drawingNumber, expected);
+        EXPECT_EQ(WindowAccess::position(w).drawing(), expected);
     }
     EXPECT_FALSE(app.exists("dibujos/casas/0.bmp"));
 }
@@ -41,7 +40,7 @@ TEST_F(Navigation, PaintedDrawingIsKeptResumedAndErasedByStartAgain)
     w.command4_Click();
     EXPECT_FALSE(app.exists("dibujos/animales/1.bmp")) << "drawing 1 was left unpainted";
     EXPECT_EQ(fileImage("dibujos/animales/2.bmp"), painted);
-    EXPECT_FALSE(w.drawingChanged);
+    EXPECT_FALSE(WindowAccess::drawingChanged(w));
     w.command3_click();
     EXPECT_EQ(canvas(w), painted);
     paintStep(w, {30, 10}, qRgb(0, 200, 0));
@@ -49,7 +48,7 @@ TEST_F(Navigation, PaintedDrawingIsKeptResumedAndErasedByStartAgain)
     EXPECT_FALSE(app.exists("dibujos/animales/2.bmp"));
     EXPECT_EQ(canvas(w), lineDrawing(60, 40, 2));
     w.command3_click(); // the flag still set: drawing 2 is kept blank
-    EXPECT_TRUE(w.drawingChanged);
+    EXPECT_TRUE(WindowAccess::drawingChanged(w));
     EXPECT_EQ(fileImage("dibujos/animales/2.bmp"), lineDrawing(60, 40, 2));
 }
 
@@ -69,11 +68,11 @@ TEST_F(Navigation, CategoryButtonRunsRoundWithLogosAndModes)
         w.Command5_Click();
         const bool simple = i == 1;
         SCOPED_TRACE(names[i].toStdString());
-        EXPECT_EQ(w.drawingNumber, 1);
-        EXPECT_EQ(w.drawingCount, 3 - i);
+        EXPECT_EQ(WindowAccess::position(w).drawing(), 1);
+        EXPECT_EQ(WindowAccess::position(w).count(), 3 - i);
         EXPECT_EQ(canvas(w), lineDrawing(60 + i, 40, 1));
         EXPECT_EQ(w.Command5->icon().pixmap(20, 20).toImage().pixel(10, 10), logos[i]);
-        EXPECT_EQ(w.simpleMode, simple);
+        EXPECT_EQ(WindowAccess::simpleMode(w), simple);
         EXPECT_EQ(w.Picture6->picture().height(), simple ? 200 : 300);
         EXPECT_EQ(w.Picture7->isHidden(), simple);
         EXPECT_EQ(w.Command9->isHidden(), simple);
@@ -81,18 +80,21 @@ TEST_F(Navigation, CategoryButtonRunsRoundWithLogosAndModes)
     }
 }
 
+// Clicked, not called: each button must be connected to its handler.
 TEST_F(Navigation, EachButtonPlaysItsOwnSound)
 {
     writeCategory("animales", 3);
     Form1 &w = load();
     w.quitProgram = [] {};
     w.openPrinter = [] { return std::shared_ptr<QPrinter>(); };
-    // Clicked, not called: each button must be connected to its handler.
-    const std::pair<QPushButton *, QString> presses[] = {
-        {w.Command4, "sonido1"}, {w.Command3, "sonido2"}, {w.Command5, "sonido3"},
-        {w.Command1, "sonido4"}, {w.Command6, "sonido5"}, {w.Command10, "sonido6"},
-        {w.Command8, ""}, {w.Command2, ""}};
-    for (const auto &[button, sound] : presses) {
+    for (const auto &[button, sound] : {std::pair<QPushButton *, QString>{w.Command4, "sonido1"},
+                                        {w.Command3, "sonido2"},
+                                        {w.Command5, "sonido3"},
+                                        {w.Command1, "sonido4"},
+                                        {w.Command6, "sonido5"},
+                                        {w.Command10, "sonido6"},
+                                        {w.Command8, ""},
+                                        {w.Command2, ""}}) {
         sounds->clear();
         button->click();
         EXPECT_EQ(soundNames().join(""), sound.isEmpty() ? "" : sound + ".wav");

@@ -1,14 +1,15 @@
 #include "app/ProgramState.h"
 #include "platform/TwipGeometry.h"
-#include "support/CatalogueFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QUrl>
 
-using SavedWork = CatalogueFixture;
+using SavedWork = MainWindowFixture;
 
 // The camera keeps the canvas as a 24-bit bitmap named by the child and the
 // second, in "Misdibujos"; a save within the same second replaces it. Open hands
@@ -40,7 +41,7 @@ TEST_F(SavedWork, CameraOpenAndQuit)
     EXPECT_EQ(fileBytes(saved).mid(28, 2), QByteArray("\x18\0", 2)) << "24 bits per pixel";
     EXPECT_EQ(fileImage(saved), canvas(w));
     EXPECT_EQ(rgb(w.Picture1->picture()), canvas(w)) << "the colouring became the canvas's picture";
-    EXPECT_EQ(allFiles().filter(".bmp").size(), 3);
+    EXPECT_EQ(QDir(app.file("Misdibujos")).entryList(QDir::Files).size(), 3);
     w.Command11->click();
     EXPECT_EQ(opened.last(), app.file(saved));
     w.Command2->click();
@@ -87,4 +88,30 @@ TEST_F(SavedWork, PrintIsTheCanvasTwipForTwipCentredDownThePage)
                                       {1238, 1500, false},
                                       {1242, 1500, true}})
         EXPECT_EQ(grey(x, y) > 128, white) << x << "," << y;
+}
+
+// A save that works clicks like a camera and flashes the canvas white for a
+// moment; one that fails (a file stands where the folder should) beeps and
+// shows nothing. The colouring itself never changes.
+TEST_F(SavedWork, ShutterAndFlashWhenItWorksBeepAloneWhenItFails)
+{
+    for (const bool fails : {false, true}) {
+        SCOPED_TRACE(fails ? "failing save" : "save");
+        writeCategory("animales", 1);
+        if (fails) {
+            QDir(app.file("Misdibujos")).removeRecursively();
+            app.writeText("Misdibujos", "not a folder");
+        }
+        Form1 &w = load();
+        w.show();
+        paintStep(w, {5, 5}, qRgb(0, 200, 0));
+        const QImage painted = canvas(w);
+        sounds->clear();
+        w.Command10_Click();
+        EXPECT_EQ(soundNames(), QStringList{fails ? "beep" : "sonido6.wav"});
+        EXPECT_EQ(screen(w).pixel(6, 6), fails ? qRgb(0, 200, 0) : qRgb(255, 255, 255));
+        EXPECT_EQ(canvas(w), painted);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.Picture1->flashing(), 20000);
+        EXPECT_EQ(screen(w).pixel(6, 6), qRgb(0, 200, 0));
+    }
 }

@@ -1,7 +1,6 @@
-#include "support/WindowOnScreen.h"
-
 #include "colour/Indicator.h"
 #include "platform/Random.h"
+#include "support/MainWindowFixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -10,7 +9,7 @@
 
 // What the colour controls do in the window: the arithmetic is tested on its
 // own.
-class ColourWindow : public WindowOnScreen
+class ColourWindow : public MainWindowFixture
 {
 protected:
     // A palette of four blocks of 10 x 10 pixels: (250, 10, 100), black, blue, white.
@@ -26,7 +25,7 @@ protected:
         w.Picture6->setPicture(palette);
         return w;
     }
-    static QRgb current(const Form1 &w) { return qRgb(w.red, w.green, w.blue); }
+    static QRgb current(const Form1 &w) { return WindowAccess::paint(w).rgb(); }
     static QRgb swatch(const Form1 &w, int i)
     {
         return w.Picture2[i]->point(QPointF(30, 30)) | 0xFF000000;
@@ -56,7 +55,7 @@ TEST_F(ColourWindow, PalettePressMakesTheColourCurrentWithItsShades)
         EXPECT_EQ(current(w), colour);
         EXPECT_EQ(w.Picture1->fillColor(), block == 1 ? qRgb(0, 0, 0) : colour);
         EXPECT_EQ(swatch(w, 0), colour);
-        EXPECT_TRUE(w.fillWithColour);
+        EXPECT_TRUE(WindowAccess::paint(w).paintsColour());
         EXPECT_EQ(dotShown(w), colour);
         EXPECT_EQ(*sounds, QStringList{app.file("sonidos/sonido4.wav")});
     }
@@ -72,7 +71,7 @@ TEST_F(ColourWindow, SwatchPressLeavesTheStripAndDoubleClickCopiesTheCanvas)
     Form1 &w = start();
     QTest::mousePress(w.Picture6, Qt::LeftButton, {}, QPoint(15, 5)); // black: dark swatches black
     for (const bool simple : {false, true}) {
-        w.simpleMode = simple;
+        WindowAccess::simpleMode(w) = simple;
         QTest::mousePress(w.Picture2[3], Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_EQ(current(w), qRgb(16, 16, 16));
         QTest::mousePress(w.Picture2[12], Qt::LeftButton, {}, QPoint(3, 3));
@@ -88,32 +87,29 @@ TEST_F(ColourWindow, SwatchPressLeavesTheStripAndDoubleClickCopiesTheCanvas)
               w.Picture1->image());
 }
 
-// Each click on the indicator makes lines two pixels thicker, up to 40, then
-// from 1 by two; its dot shows the thickness and colour, and the wrap clears
-// the dots.
+// Each click on the indicator gives the canvas and the indicator the next
+// thickness (4, 6, ... 40, then 1); its dot shows the thickness and colour, and
+// the wrap clears the dots.
 TEST_F(ColourWindow, IndicatorClicksSetTheThicknessAndShowIt)
 {
     Form1 &w = start();
     EXPECT_EQ(dotShown(w, 0), qRgb(255, 0, 0)) << "start image: a red dot";
     EXPECT_EQ(dotShown(w, 20), qRgb(0, 255, 0)) << "on a green disc";
     w.Picture4->show();
-    w.blue = 255;
-    for (int click = 1; click <= 22; ++click) {
+    setColour(w, qRgb(255, 0, 255));
+    for (int click = 1; click <= 20; ++click) {
         QTest::mouseClick(w.Picture4, Qt::LeftButton, {}, QPoint(5, 5));
-        const int width = click < 20 ? 2 + 2 * click : 2 * click - 39;
-        EXPECT_EQ(w.Picture1->drawWidth(), width);
-        EXPECT_EQ(w.Picture4->drawWidth(), width);
-        if (click <= 20) {
-            EXPECT_EQ(dotShown(w, click % 20), qRgb(255, 0, 255)) << click;
-            EXPECT_EQ(dotShown(w, click < 20 ? click + 2 : 18), qRgb(0, 255, 0)) << click;
-        }
+        const int width = click < 20 ? 2 + 2 * click : 1;
+        EXPECT_EQ(std::pair(w.Picture1->drawWidth(), w.Picture4->drawWidth()),
+                  std::pair(width, width));
+        EXPECT_EQ(dotShown(w, click % 20), qRgb(255, 0, 255)) << click;
+        EXPECT_EQ(dotShown(w, click < 20 ? click + 2 : 18), qRgb(0, 255, 0)) << click;
     }
 }
 
-// The first press on the texture preview only switches to texture filling;
-// later ones step forward (left) or back (right) round the list, the middle
-// button never; a colour pick switches back. A file that is no picture leaves
-// the preview.
+// Presses on the texture preview show the texture they step to (the first only
+// switches to texture filling, the stepping is PaintChoice's); a colour pick
+// switches back. A file that is no picture leaves the preview.
 TEST_F(ColourWindow, TexturePressesSwitchThenStepRoundTheList)
 {
     const QRgb a = qRgb(200, 0, 0), b = qRgb(0, 200, 0), c = qRgb(0, 0, 200);
@@ -122,7 +118,7 @@ TEST_F(ColourWindow, TexturePressesSwitchThenStepRoundTheList)
     app.writeText("texturas/b2.txt", "not a picture");
     app.writePicture("texturas/c.png", plainPicture(12, 12, c));
     Form1 &w = start();
-    const std::pair<int, QRgb> presses[] = {{2, a}, {1, b}, {1, b}, {1, c}, {1, a}, {4, a},
+    const std::pair<int, QRgb> presses[] = {{2, a}, {1, b}, {1, b}, {1, c}, {1, a},
                                             {2, c}, {2, c}, {0, c}, {1, c}, {2, b}};
     for (const auto &[button, shown] : presses) {
         if (button == 0)
@@ -130,9 +126,8 @@ TEST_F(ColourWindow, TexturePressesSwitchThenStepRoundTheList)
         else
             QTest::mousePress(w.Picture7, Qt::MouseButton(button), {}, QPoint(4, 4));
         EXPECT_EQ(w.Picture7->image().pixel(3, 3), shown);
-        EXPECT_EQ(w.fillWithColour, button == 0);
+        EXPECT_EQ(WindowAccess::paint(w).paintsColour(), button == 0);
     }
-    EXPECT_EQ(w.textureIndex, 1);
 }
 
 // The mosaic button draws ten nearly white lines in the canvas's thickness over

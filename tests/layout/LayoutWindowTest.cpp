@@ -1,30 +1,26 @@
-#include "support/WindowOnScreen.h"
-
 #include "platform/TwipGeometry.h"
+#include "support/MainWindowFixture.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
-using LayoutWindow = WindowOnScreen;
+using LayoutWindow = MainWindowFixture;
 
-// Start-up moves the controls to their places for the screen the window is on.
-TEST_F(LayoutWindow, ControlsAreMovedForTheScreen)
+// Start-up places the controls for the screen the window is on (the places
+// themselves are PlacementTest's): the texture preview goes to its corner.
+TEST_F(LayoutWindow, ControlsArePlacedForTheScreen)
 {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     Form1 &real = load();
     real.screenSizeTwips = nullptr; // the screen the tests have
     real.ArrangeControls();
-    const QRect preview = real.Picture7->geometry(); // the texture preview, in the corner
+    const QRect preview = real.Picture7->geometry();
     EXPECT_EQ(loadOnScreen(screen.width(), screen.height()).Picture7->geometry(), preview);
     Form1 &w = loadOnScreen(1024, 768);
-    const std::tuple<const QWidget *, int, int> places[] = {{w.Picture7, 13905, 10425},
-                                                            {w.Command2, 12920, 10495},
-                                                            {w.Picture2[15], 7820, 10495},
-                                                            {w.Image2[2], 13970, 3300},
-                                                            {w.Picture5, 1405, 25}};
-    for (const auto &[control, left, top] : places)
-        EXPECT_EQ(QPoint(leftTwips(control), topTwips(control)), QPoint(left, top));
+    EXPECT_EQ(QPoint(leftTwips(w.Picture7), topTwips(w.Picture7)), QPoint(13905, 10425));
 }
 
 // Stretched (at start when adaptar.txt says "SI", then at every other press of
@@ -56,7 +52,7 @@ TEST_F(LayoutWindow, DrawingIsStretchedByTheAndRuleOrCentredAtNaturalSize)
                          ", press " + std::to_string(press));
             const QRect place(leftTwips(w.Picture1), topTwips(w.Picture1), widthTwips(w.Picture1),
                               heightTwips(w.Picture1));
-            EXPECT_EQ(w.naturalSizeShown, !stretched);
+            EXPECT_EQ(WindowAccess::naturalSizeShown(w), !stretched);
             if (stretched) {
                 EXPECT_EQ(place, QRect(60, 60, 12370, 10325));
                 EXPECT_EQ(runsOfBlack(w.Picture1->image(), true), 90);
@@ -66,6 +62,98 @@ TEST_F(LayoutWindow, DrawingIsStretchedByTheAndRuleOrCentredAtNaturalSize)
                 EXPECT_EQ(w.Picture1->image(), drawing);
             }
             w.Command7->click();
+        }
+    }
+}
+
+// Down to 800 x 600 every control a child needs lies on the screen and none
+// covers another, with pictures of the design sizes: the tall palette, the
+// texture and the three tool icons.
+TEST_F(LayoutWindow, DownTo800x600EveryControlIsOnTheScreenAndUncovered)
+{
+    writeTwoCategories();
+    setting("guarda.txt", "SI");
+    app.writePicture("paletas/paletagrande.bmp", plainPicture(92, 690, qRgb(90, 90, 90)));
+    app.writePicture("texturas/a.bmp", plainPicture(97, 73, qRgb(0, 90, 0)));
+    app.writePicture("gifs/pato.gif", plainPicture(90, 91, 0));
+    app.writePicture("gifs/lapiz.gif", plainPicture(74, 121, 0));
+    app.writePicture("gifs/recta.gif", plainPicture(94, 81, 0));
+    for (const QSize screen : {QSize(800, 600), QSize(1024, 600), QSize(1024, 768)}) {
+        SCOPED_TRACE(testing::Message() << screen.width() << " x " << screen.height());
+        Form1 &w = loadOnScreen(screen.width(), screen.height());
+        std::vector<QWidget *> controls{w.Command1, w.Command2,  w.Command3,  w.Command4,
+                                        w.Command5, w.Command6,  w.Command7,  w.Command8,
+                                        w.Command9, w.Command10, w.Command11, w.Picture4,
+                                        w.Picture5, w.Picture6,  w.Picture7};
+        controls.insert(controls.end(), w.Picture2.begin(), w.Picture2.end());
+        controls.insert(controls.end(), w.Image2.begin(), w.Image2.end());
+        ASSERT_FALSE(w.Picture6->picture().isNull());
+        // To within two pixels: the line tool's icon ends a pixel past the edge by design.
+        const QRect onScreen(-30, -30, screen.width() * 15 + 60, screen.height() * 15 + 60);
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            const auto place = [&](std::size_t n) {
+                return QRect(leftTwips(controls[n]), topTwips(controls[n]), widthTwips(controls[n]),
+                             heightTwips(controls[n]));
+            };
+            EXPECT_TRUE(onScreen.contains(place(i))) << "control " << i;
+            for (std::size_t j = i + 1; j < controls.size(); ++j)
+                EXPECT_FALSE(place(i).intersects(place(j))) << "controls " << i << ", " << j;
+        }
+    }
+}
+
+namespace
+{
+// Left half red, right half blue; written as PNG whatever the name says.
+QByteArray twoColourPicture(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(qRgb(255, 0, 0));
+    QPainter(&image).fillRect(size.width() / 2, 0, size.width(), size.height(), Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+} // namespace
+
+// A picture larger than its control stays within the control's place: every
+// other control, the quit button first, can still be pressed. The colour picked
+// from a shrunk palette is the one shown under the mouse.
+TEST_F(LayoutWindow, OversizedPicturesStayWithinTheirPlaces)
+{
+    const std::tuple<const char *, QSize, QWidget *(*)(Form1 &), QSize> pictures[] = {
+        {"paletas/paletagrande.bmp",
+         {5600, 5600},
+         [](Form1 &w) -> QWidget * { return w.Picture6; },
+         {92, 698}},
+        {"gifs/pato.gif", {3000, 2000}, [](Form1 &w) -> QWidget * { return w.Gif89a1; }, {90, 91}},
+        {"gifs/lapiz.gif",
+         {2000, 3000},
+         [](Form1 &w) -> QWidget * { return w.Image2[1]; },
+         {74, 121}}};
+    writeTwoCategories();
+    for (const auto &[file, size, controlOf, place] : pictures) {
+        SCOPED_TRACE(file);
+        app.writeText(file, twoColourPicture(size));
+        Form1 &w = loadOnScreen(1920, 1080);
+        w.resize(1920, 1080);
+        QWidget *control = controlOf(w);
+        EXPECT_LE(control->width(), place.width());
+        EXPECT_LE(control->height(), place.height());
+        EXPECT_EQ(w.childAt(w.Command2->geometry().center()), w.Command2);
+        for (QWidget *other : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other == control || other->isHidden() ||
+                other->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            QWidget *hit = w.childAt(other->geometry().center());
+            EXPECT_TRUE(hit == other || other->isAncestorOf(hit))
+                << other->metaObject()->className();
+        }
+        if (control == w.Picture6) {
+            w.Picture6_mousedown(1, 0, 80 * 15, 10 * 15); // 80 pixels in: the right half
+            EXPECT_EQ(WindowAccess::paint(w).rgb(), qRgb(0, 0, 255));
         }
     }
 }

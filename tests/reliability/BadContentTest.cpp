@@ -177,9 +177,10 @@ TEST_P(BadContent, WindowSurvivesEveryControlAndKeepsEveryFile)
                 std::find_if(actions.begin(), actions.end(), [&](const Action &action) {
                     return step.section('*', 0, 0) == action.name;
                 })->perform(w, random);
-        const QString category = w.categoryBaseName(w.categoryIndex);
+        const CataloguePosition &at = WindowAccess::position(w);
+        const QString category = w.categoryBaseName(at.category());
         if (!category.isEmpty())
-            erased << QString("app/dibujos/%1/%2.bmp").arg(category).arg(w.drawingNumber);
+            erased << QString("app/dibujos/%1/%2.bmp").arg(category).arg(at.drawing());
         w.resize(1024, 768);
         w.grab(); // the tiled background
         EXPECT_EQ(stateOutOfRange(w).join('\n').toStdString(), "") << "after every control";

@@ -63,9 +63,9 @@ TEST(LongSession, RandomActionsKeepStateCanvasFilesAndMemorySound)
             w.Picture8->picture().isNull() ? stretched : w.Picture8->picture().size();
         QSize expected = before;
         if (actions[a].canvas == CanvasAfter::ShownAfresh)
-            expected = w.fitSetting == "SI" ? stretched : natural;
+            expected = WindowAccess::fitSetting(w) == "SI" ? stretched : natural;
         else if (actions[a].canvas == CanvasAfter::FitToggled)
-            expected = w.naturalSizeShown ? natural : stretched;
+            expected = WindowAccess::naturalSizeShown(w) ? natural : stretched;
         else if (actions[a].canvas == CanvasAfter::Undone &&
                  (w.Picture1->size() == stretched || w.Picture1->size() == natural))
             expected = w.Picture1->size(); // a snapshot of this drawing, taken at either size

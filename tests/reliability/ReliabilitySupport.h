@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "support/RecordingSoundPlayer.h"
+#include "support/WindowAccess.h"
 
 #include <QDirIterator>
 #include <QMouseEvent>
@@ -125,7 +126,7 @@ inline std::function<void(Form1 &, std::mt19937 &)> pressing(QPushButton *Form1:
 // clang-format off
 inline const std::vector<Action> actions{
     {"Fill", 20, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) {
-        if (w.currentTool != 0 && r() % 2) // a tool choice also ends texture filling
+        if (WindowAccess::paint(w).tool() != Tool::Fill && r() % 2) // also ends texture filling
             QTest::mouseClick(w.Image2[0], Qt::LeftButton);
         stroke(w, r, 0); }},
     {"Pencil", 10, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) { QTest::mouseClick(w.Image2[1], Qt::LeftButton); stroke(w, r, 1 + r() % 8); }},
@@ -152,19 +153,20 @@ inline const std::vector<Action> actions{
 };
 // clang-format on
 
-// Every state field out of its range.
+// Every state field out of its range (the colour and the tool keep theirs by their type).
 inline QStringList stateOutOfRange(const Form1 &w)
 {
-    const qint64 categories = w.File1.listCount(), textures = w.File2.listCount();
-    // clang-format off
+    const CataloguePosition &at = WindowAccess::position(w);
+    const qint64 categories = w.File1.listCount(), textures = w.File2.listCount(), n = at.drawing();
+    const bool simple = w.categoryBaseName(at.category()).contains("peque");
+    const int texture = WindowAccess::paint(w).texture();
     const std::tuple<const char *, qint64, qint64, qint64> fields[] = {
-        {"red", w.red, 0, 255}, {"green", w.green, 0, 255}, {"blue", w.blue, 0, 255}, {"undoIndex", w.undoIndex, 0, 3},
-        {"currentTool", w.currentTool, 0, 2}, {"penWidth", w.penWidth, 1, 40},
-        {"drawingNumber", w.drawingNumber, w.drawingCount ? 1 : w.drawingNumber, w.drawingCount ? w.drawingCount : w.drawingNumber},
-        {"categoryIndex", w.categoryIndex, categories ? 0 : w.categoryIndex, categories ? categories - 1 : w.categoryIndex},
-        {"textureIndex", w.textureIndex, textures ? 0 : w.textureIndex, textures ? textures - 1 : w.textureIndex},
-        {"simpleMode", w.simpleMode, w.categoryBaseName(w.categoryIndex).contains("peque"), w.categoryBaseName(w.categoryIndex).contains("peque")}};
-    // clang-format on
+        {"undoIndex", w.undoIndex, 0, 3},
+        {"penWidth", WindowAccess::penWidth(w).width(), 1, 40},
+        {"drawing", n, at.count() ? 1 : n, at.count() ? at.count() : n},
+        {"category", at.category(), 0, categories ? categories - 1 : 0},
+        {"texture", texture, 0, textures ? textures - 1 : 0},
+        {"simpleMode", WindowAccess::simpleMode(w), simple, simple}};
     QStringList problems;
     for (const auto &[name, value, low, high] : fields)
         if (value < low || value > high)

@@ -1,5 +1,5 @@
-#include "catalogue/SystemServices.h"
 #include "platform/SoundPlayer.h"
+#include "platform/SystemServices.h"
 
 #include <QTest>
 #include <QUrl>

@@ -1,7 +1,16 @@
-#include "app/StartupBenchmark.h"
+// Start-up time, stage by stage (bench/startup.sh): the program as it starts
+// for a child, but it continues from the title window by itself once that
+// window has been painted, prints on standard output when each stage was
+// reached (milliseconds since the process began), and quits when the main
+// window has painted its first drawing.
+//
+//   tintaro_startup_bench <application folder>
 
 #include "app/Form1.h"
 #include "app/Form2.h"
+#include "platform/LeanMemory.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,7 +62,6 @@ struct Stages {
     double titlePainted = 0;
     double mainWindowReady = 0;
 };
-} // namespace
 
 void armStartupBenchmark(Form2 &title)
 {
@@ -79,4 +87,18 @@ void armStartupBenchmark(Form2 &title)
         std::fprintf(stderr, "tintaro-bench: no drawing painted within 30 s\n");
         QCoreApplication::exit(1);
     });
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    keepLargeBlocksApart();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tintaro"));
+    Form2 title(argc > 1 ? QString::fromLocal8Bit(argv[1])
+                         : QCoreApplication::applicationDirPath());
+    title.Form_Load();
+    armStartupBenchmark(title);
+    title.show();
+    return app.exec();
 }

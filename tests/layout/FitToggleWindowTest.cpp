@@ -1,5 +1,5 @@
 #include "canvas/FloodFill.h"
-#include "support/CatalogueFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QPushButton>
 #include <QSet>
@@ -27,7 +27,7 @@ QSet<QRgb> coloursOf(const QImage &image)
 }
 } // namespace
 
-using FitToggleColouring = CatalogueFixture;
+using FitToggleColouring = MainWindowFixture;
 
 TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
 {
@@ -49,7 +49,7 @@ TEST_F(FitToggleColouring, KeepsTheColouringAndGivesTheCanvasBackExactly)
         // and the outlines still close every area.
         w.Command7->click();
         fillAt(w, inArea(w, 1, 1), teal);
-        w.currentTool = 1; // a dot of the pencil
+        w.Image2_Click(1); // a dot of the pencil
         fillAt(w, inArea(w, 1, 1) + QPoint(canvas(w).width() / 16, 0), orange);
         w.Command7->click();
         const QImage back = canvas(w);

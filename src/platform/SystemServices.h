@@ -5,7 +5,7 @@
 class QPrinter;
 class QUrl;
 
-// What the catalogue asks of the desktop. The main window holds each one as a
+// What the program asks of the desktop. The main window holds each one as a
 // replaceable service, so that tests print to a file, open nothing and stay alive.
 
 // The system's default printer, or null when there is none (said once in the log).

@@ -99,6 +99,7 @@ TEST_F(MainWindowFixture, DamagedSoundsLeaveEveryButtonAnswering)
     }
     done = true;
     watchdog.join();
-    EXPECT_EQ(w.drawingNumber, 1) << "next twice, previous twice, the category twice";
-    EXPECT_EQ(w.categoryIndex, 0);
+    EXPECT_EQ(WindowAccess::position(w).drawing(), 1)
+        << "next twice, previous twice, the category twice";
+    EXPECT_EQ(WindowAccess::position(w).category(), 0);
 }

@@ -1,4 +1,4 @@
-#include "catalogue/SystemServices.h"
+#include "platform/SystemServices.h"
 
 #include "platform/HeldMessages.h"
 

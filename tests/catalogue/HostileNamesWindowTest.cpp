@@ -1,5 +1,7 @@
 #include "catalogue/SavedNames.h"
-#include "support/CatalogueFixture.h"
+#include "support/MainWindowFixture.h"
+
+#include <QDirIterator>
 
 #include <QPushButton>
 
@@ -60,7 +62,8 @@ TEST(HostileCategory, ChangesNothingButItsOwnCategoryFolder)
             ASSERT_EQ(w.File1.listCount(), 2);
             // Fill and next, quit: on the named category; the category button
             // leaves both categories with a changed drawing.
-            for (int i = 0; action >= 2 && i < 2 && w.File1.list(w.categoryIndex) != name + ".gif";
+            for (int i = 0; action >= 2 && i < 2 &&
+                            w.File1.list(WindowAccess::position(w).category()) != name + ".gif";
                  ++i)
                 w.Command5_Click();
             if (action > 0)
@@ -76,7 +79,7 @@ TEST(HostileCategory, ChangesNothingButItsOwnCategoryFolder)
     }
 }
 
-using FolderNamedLikeADrawing = CatalogueFixture;
+using FolderNamedLikeADrawing = MainWindowFixture;
 
 TEST_F(FolderNamedLikeADrawing, IsNeitherADrawingNorAKeptColouring)
 {
@@ -85,7 +88,7 @@ TEST_F(FolderNamedLikeADrawing, IsNeitherADrawingNorAKeptColouring)
     app.makeFolder("dibujos/animales/2.gif");
     app.writeText("dibujos/animales/1.bmp/x", "x");
     Form1 &w = load();
-    EXPECT_EQ(w.drawingCount, 1) << "counting stops at the folder";
+    EXPECT_EQ(WindowAccess::position(w).count(), 1) << "counting stops at the folder";
     EXPECT_EQ(rgb(w.Picture8->picture()), fileImage("dibujos/animales/1.gif"));
     EXPECT_TRUE(app.exists("dibujos/animales/1.bmp/x"));
 }
