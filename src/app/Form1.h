@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "catalogue/SystemServices.h"
-#include "catalogue/UndoOrigins.h"
+#include "catalogue/UndoHistory.h"
 #include "platform/AnimatedPicture.h"
 #include "platform/FileList.h"
 #include "platform/ImageHolder.h"
@@ -54,7 +54,6 @@ public:
     PictureArea *Picture6;               // palette picture (small in simple mode, large otherwise)
     PictureArea *Picture7;               // texture preview; draws in twips
     PictureArea *Picture8;               // hidden holder of the drawing as loaded from disk
-    std::array<ImageHolder *, 4> Image1; // hidden undo snapshots, a ring of four
     std::array<ImageHolder *, 3> Image2; // tool icons: fill, pencil, straight line
     ImageHolder *Image4;                 // hidden holder of the canvas's current cursor picture
     AnimatedPicture *Gif89a1;            // animation over the chosen tool's icon
@@ -74,7 +73,6 @@ public:
     bool drawingChanged = false;    // painted on since it was loaded
     qint16 categoryIndex = 0;       // index of the current category in File1
     bool simpleMode = false;        // category for the youngest ("peque" in its name)
-    qint16 undoIndex = 0;           // next slot of the undo ring Image1
     int currentTool = 0;            // 0 fill, 1 pencil, 2 straight line
     quint8 penWidth = 0;            // line thickness chosen with the indicator
     float lastX = 0;                // pencil's last point or straight line's start, x
@@ -123,11 +121,11 @@ public:
     void Command6_Click();  // undo
     void Command11_Click(); // open the last saved snapshot
     void Command2_Click();  // quit
-    // Undo snapshots are told apart by the visit of the drawing they were
-    // taken on: every load of a drawing starts a new visit.
+    // Undo steps are told apart by the visit of the drawing they were taken
+    // on: every load of a drawing starts a new visit.
     void beginDrawingVisit();
     DrawingVisit shownVisit;
-    UndoOrigins undoOrigins;
+    UndoHistory undoHistory; // the last four painting steps
     // The fit toggle's last press on the drawing shown: the canvas before it and
     // the canvas it made, so that the next press can give the first back exactly.
     struct FitToggleMemory {
@@ -212,7 +210,7 @@ private:
     void fillWithCurrentColour(QPoint at);
     void fillWithTexture(QPoint at);
     void rememberPoint(float x, float y);
-    // The undo snapshot of a step that does not mark the drawing as changed.
+    // Begins the undo step of a step that does not mark the drawing as changed.
     void keepUndoSnapshot();
     void drawLineFromLastPoint(float x, float y);
 

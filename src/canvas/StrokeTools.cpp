@@ -19,7 +19,11 @@ void Form1::rememberPoint(float x, float y)
 void Form1::drawLineFromLastPoint(float x, float y)
 {
     // The canvas's line thickness and round ends: segments of a stroke join
-    // without gaps, and a line to the same point is a round dot.
+    // without gaps, and a line to the same point is a round dot. What a line
+    // paints into the canvas's image is kept for undo first.
+    if (Picture1->autoRedraw())
+        undoHistory.keepLine(Picture1->image(), Picture1->toPixels(QPointF(lastX, lastY)),
+                             Picture1->toPixels(QPointF(x, y)), Picture1->drawWidth());
     Picture1->line(QPointF(lastX, lastY), QPointF(x, y), toQRgb(red, green, blue));
 }
 

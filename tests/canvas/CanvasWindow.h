@@ -32,12 +32,14 @@ protected:
         QCoreApplication::sendEvent(window->Picture1, &event);
     }
 
-    // One painting step was taken: its snapshot holds the canvas as it was before.
+    // One painting step was taken: undo would give back the canvas as it was before.
     static void expectOneStep(const Form1 &w, const QImage &before)
     {
-        EXPECT_EQ(w.undoIndex, 1);
+        EXPECT_EQ(w.undoHistory.size(), 1);
         EXPECT_TRUE(w.drawingChanged);
-        EXPECT_TRUE(sameImage(w.Image1[0]->picture(), before));
+        UndoHistory history = w.undoHistory;
+        QImage undone = w.Picture1->image().copy();
+        EXPECT_TRUE(history.undo(undone, w.shownVisit) && sameImage(undone, before));
         EXPECT_FALSE(w.Picture1->autoRedraw()) << "retained drawing left on";
     }
 };

@@ -54,7 +54,7 @@ TEST_F(CanvasWindow, EachToolIconChoosesItsToolAndMovesTheAnimationOverIt)
     EXPECT_TRUE(sameImage(canvas(w), lineDrawing(40, 30)));
     EXPECT_EQ(w.Picture1->cursor().shape(), Qt::CrossCursor);
     EXPECT_FLOAT_EQ(w.lastX, 12.5f);
-    EXPECT_EQ(w.undoIndex, 0);
+    EXPECT_EQ(w.undoHistory.size(), 0);
     EXPECT_TRUE(sounds->isEmpty());
 }
 

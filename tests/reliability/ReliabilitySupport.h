@@ -158,7 +158,7 @@ inline QStringList stateOutOfRange(const Form1 &w)
     const qint64 categories = w.File1.listCount(), textures = w.File2.listCount();
     // clang-format off
     const std::tuple<const char *, qint64, qint64, qint64> fields[] = {
-        {"red", w.red, 0, 255}, {"green", w.green, 0, 255}, {"blue", w.blue, 0, 255}, {"undoIndex", w.undoIndex, 0, 3},
+        {"red", w.red, 0, 255}, {"green", w.green, 0, 255}, {"blue", w.blue, 0, 255}, {"undo steps", w.undoHistory.size(), 0, 4},
         {"currentTool", w.currentTool, 0, 2}, {"penWidth", w.penWidth, 1, 40},
         {"drawingNumber", w.drawingNumber, w.drawingCount ? 1 : w.drawingNumber, w.drawingCount ? w.drawingCount : w.drawingNumber},
         {"categoryIndex", w.categoryIndex, categories ? 0 : w.categoryIndex, categories ? categories - 1 : w.categoryIndex},
