@@ -9,7 +9,7 @@
 TEST(UndoHistory, TakesBackUpToFourStepsOfThisVisitAtTheSizeShown)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"flbffuuuuu", "43211"}, {"ffufuuu", "1100"}, {"ffvfuu", "33"}, {"flsfuuu", "310"}};
+        {"flbffuuuuu", "43211"}, {"ffufuuu", "1100"}, {"ffvuu", "33"}, {"flsfuuu", "310"}};
     for (auto [actions, expected] : cases) {
         QImage canvas = lineDrawing(150, 100);
         std::vector<QImage> states{canvas};
