@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <memory>
+#include <sys/resource.h>
 
 namespace
 {
@@ -164,6 +165,12 @@ void pressAfterStartUp(benchmark::State &state, QSize canvas, int pressNumber)
 {
     static StretchedContent content;
     const QSize screen = screenForCanvas(canvas);
+    const auto pageFaults = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_minflt + usage.ru_majflt;
+    };
+    long faults = 0;
     for (auto _ : state) {
         state.PauseTiming();
         auto form = std::make_unique<Form1>(content.path());
@@ -181,16 +188,19 @@ void pressAfterStartUp(benchmark::State &state, QSize canvas, int pressNumber)
             form->green = press % 2 ? 200 : 120;
             form->blue = press % 2 ? 10 : 250;
             if (press == pressNumber)
-                state.ResumeTiming();
+                state.ResumeTiming(), faults -= pageFaults();
             form->Picture1_Mousedown(1, 0, 3, 3); // the paper round the drawing
             form->Picture1_MouseUp(1, 0, 3, 3);
             QApplication::processEvents(); // the repaint
         }
         state.PauseTiming();
+        faults += pageFaults();
         form.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
+    // Pages of memory touched for the first time by the press timed.
+    state.counters["pageFaults"] = perIteration(faults, state);
 }
 
 std::string sizeLabel(const Scene &scene)
