@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "layout/Placement.h"
 #include "support/WindowAccess.h"
+#include "platform/LeanMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -156,6 +157,7 @@ int paintedWindow(const QRect &screen, const QString &content)
 
 int main(int argc, char **argv)
 {
+    keepLargeBlocksApart(); // as the program does
     const bool paint = argc > 1 && std::strcmp(argv[1], "paint") == 0;
     if (argc < 2 || (!paint && std::strcmp(argv[1], "baseline") != 0)) {
         std::fprintf(stderr, "usage: %s baseline|paint [application folder]\n", argv[0]);

@@ -203,8 +203,6 @@ void printHolders(Form1 &w, double canvasMiB)
         {"texture preview", w.Picture7->picture()},
         {"window background", WindowAccess::backgroundPicture(w)},
     };
-    for (std::size_t i = 0; i < w.Image1.size(); ++i)
-        holders.push_back({QString("undo slot %1").arg(i), w.Image1[i]->picture()});
     // The clipboard holds the picture compressed; asking it for the picture
     // would decode a copy.
     if (const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData())

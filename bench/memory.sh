@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Peak resident memory of the main window after 100 painting steps (fills,
 # pencil strokes, straight lines) on a 1920 x 1080 canvas, beside an empty Qt Widgets window of the same size in the
-# same build, and the goal: no more than the empty window plus 8 canvas images.
+# same build, and the goal: no more than the empty window plus 4 canvas images.
 #
 #   bash bench/memory.sh [runs]     (default 5; the median of each is reported)
 set -euo pipefail
@@ -27,6 +27,6 @@ awk -v b="$baseline" -v p="$painted" -v c="$canvas_kib" 'BEGIN {
     printf "| empty window (baseline) | %.1f |\n", b / 1024
     printf "| main window after 100 painting steps | %.1f |\n", p / 1024
     printf "| difference | %.1f (%.2f canvas images of %.1f MiB) |\n", (p - b) / 1024, (p - b) / c, c / 1024
-    printf "| goal: baseline + 8 canvas images | %.1f |\n", (b + 8 * c) / 1024
-    exit !(p <= b + 8 * c)
+    printf "| goal: baseline + 4 canvas images | %.1f |\n", (b + 4 * c) / 1024
+    exit !(p <= b + 4 * c)
 }'

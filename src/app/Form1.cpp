@@ -103,12 +103,6 @@ void Form1::createControls()
     Picture8->setAutoSize(true);
     Picture8->hide();
 
-    for (std::size_t i = 0; i < Image1.size(); ++i) {
-        Image1[i] = new ImageHolder(this);
-        Image1[i]->setStorageOnly(true);
-        place(Image1[i], design.Image1[i]);
-        Image1[i]->hide();
-    }
     for (std::size_t i = 0; i < Image2.size(); ++i) {
         Image2[i] = new ImageHolder(this);
         place(Image2[i], design.Image2[i]);

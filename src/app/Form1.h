@@ -11,7 +11,7 @@
 
 #include "canvas/PaintChoice.h"
 #include "catalogue/CataloguePosition.h"
-#include "catalogue/UndoOrigins.h"
+#include "catalogue/UndoHistory.h"
 #include "colour/PenWidth.h"
 #include "platform/AnimatedPicture.h"
 #include "platform/FileList.h"
@@ -59,7 +59,6 @@ public:
     PictureArea *Picture6;               // palette picture (small in simple mode, large otherwise)
     PictureArea *Picture7;               // texture preview; draws in twips
     PictureArea *Picture8;               // hidden holder of the drawing as loaded from disk
-    std::array<ImageHolder *, 4> Image1; // hidden undo snapshots, a ring of four
     std::array<ImageHolder *, 3> Image2; // tool icons: fill, pencil, straight line
     ImageHolder *Image4;                 // hidden holder of the canvas's current cursor picture
     AnimatedPicture *Gif89a1;            // animation over the chosen tool's icon
@@ -92,12 +91,11 @@ public:
     void Command6_Click();  // undo
     void Command11_Click(); // open the last saved snapshot
     void Command2_Click();  // quit
-    // Undo snapshots are told apart by the visit of the drawing they were
-    // taken on: every load of a drawing starts a new visit.
+    // Undo steps are told apart by the visit of the drawing they were taken
+    // on: every load of a drawing starts a new visit.
     void beginDrawingVisit();
-    qint16 undoIndex = 0; // next slot of the undo ring Image1
     DrawingVisit shownVisit;
-    UndoOrigins undoOrigins;
+    UndoHistory undoHistory; // the last four painting steps
     // The fit toggle's last press on the drawing shown: the canvas before it and
     // the canvas it made, so that the next press can give the first back exactly.
     struct FitToggleMemory {
@@ -204,7 +202,7 @@ private:
     void fillWithCurrentColour(QPoint at);
     void fillWithTexture(QPoint at);
     void rememberPoint(float x, float y);
-    // The undo snapshot of a step that does not mark the drawing as changed.
+    // Begins the undo step of a step that does not mark the drawing as changed.
     void keepUndoSnapshot();
     void drawLineFromLastPoint(float x, float y);
 

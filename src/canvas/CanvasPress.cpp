@@ -4,8 +4,6 @@
 #include "colour/ColourMath.h"
 #include "platform/Rounding.h"
 
-#include <cstring>
-
 namespace
 {
 QPoint pixelAt(float x, float y)
@@ -13,19 +11,12 @@ QPoint pixelAt(float x, float y)
     return QPoint(static_cast<int>(roundHalfEven(x)), static_cast<int>(roundHalfEven(y)));
 }
 
-// Copies the canvas into an undo slot. A slot that already has the canvas's
-// size keeps its memory: a fresh canvas-sized buffer per press would cost tens
-// of milliseconds of page faults on a large screen.
-void copyPixels(const QImage &canvas, QImage &slot)
+// The canvas's pixel, as stored, or 0 outside it.
+QRgb pixelOf(const QImage &canvas, QPoint at)
 {
-    const bool sameLayout = !slot.isNull() && slot.size() == canvas.size() &&
-                            slot.format() == canvas.format() &&
-                            slot.bytesPerLine() == canvas.bytesPerLine();
-    if (!sameLayout) {
-        slot = canvas.copy();
-        return;
-    }
-    std::memcpy(slot.bits(), canvas.constBits(), static_cast<std::size_t>(canvas.sizeInBytes()));
+    return canvas.rect().contains(at)
+               ? reinterpret_cast<const QRgb *>(canvas.constScanLine(at.y()))[at.x()]
+               : 0;
 }
 } // namespace
 
@@ -62,9 +53,8 @@ void Form1::SaveUndoStep()
 
 void Form1::keepUndoSnapshot()
 {
-    copyPixels(Picture1->image(), Image1[static_cast<std::size_t>(undoIndex)]->heldPicture());
-    undoOrigins.record(undoIndex, shownVisit);
-    undoIndex = static_cast<qint16>((undoIndex + 1) % static_cast<int>(Image1.size()));
+    // Nothing is copied yet: what the step paints over is kept as it paints.
+    undoHistory.beginStep(Picture1->image().size(), shownVisit);
 }
 
 void Form1::fillWithCurrentColour(QPoint at)
@@ -75,9 +65,16 @@ void Form1::fillWithCurrentColour(QPoint at)
     QImage &canvas = Picture1->image();
     // Simple drawings fill up to the black lines whatever lies between; the
     // others spread over exactly the colour pressed, so areas can be recoloured.
-    const FillRegion filled = simpleMode ? floodFillBorder(canvas, at, qRgb(0, 0, 0), colour)
-                                         : floodFillSurface(canvas, at, colour);
+    // Undo keeps the spans filled with the colour or colours they had.
+    if (simpleMode) {
+        undoHistory.keepSpans(canvas, findBorderRegion(canvas, at, qRgb(0, 0, 0)).spans);
+        Picture1->imageChanged(floodFillBorder(canvas, at, qRgb(0, 0, 0), colour).bounds);
+        return;
+    }
+    const QRgb pressed = pixelOf(canvas, at);
+    FillRegion filled = floodFillSurface(canvas, at, colour);
     Picture1->imageChanged(filled.bounds);
+    undoHistory.keepFilled(std::move(filled.spans), pressed);
 }
 
 void Form1::fillWithTexture(QPoint at)
@@ -87,8 +84,10 @@ void Form1::fillWithTexture(QPoint at)
     QImage &canvas = Picture1->image();
     // The texture is what the preview shows, tiled from the canvas's corner.
     // A hidden preview (simple drawings) still holds its last picture.
-    const FillRegion area = findSurfaceRegion(canvas, at);
+    FillRegion area = findSurfaceRegion(canvas, at);
+    const QRgb pressed = pixelOf(canvas, at);
     paintRegionWithTexture(canvas, area, Picture7->image());
     Picture1->imageChanged(area.bounds);
+    undoHistory.keepFilled(std::move(area.spans), pressed);
     Picture1->setWaitCursor(false);
 }

@@ -17,7 +17,11 @@ void Form1::rememberPoint(float x, float y)
 void Form1::drawLineFromLastPoint(float x, float y)
 {
     // The canvas's line thickness and round ends: segments of a stroke join
-    // without gaps, and a line to the same point is a round dot.
+    // without gaps, and a line to the same point is a round dot. What a line
+    // paints into the canvas's image is kept for undo first.
+    if (Picture1->autoRedraw())
+        undoHistory.keepLine(Picture1->image(), Picture1->toPixels(lastPoint),
+                             Picture1->toPixels(QPointF(x, y)), Picture1->drawWidth());
     Picture1->line(lastPoint, QPointF(x, y), paint.rgb());
 }
 

@@ -61,6 +61,7 @@ void Form1::Command1_Click()
 {
     // The same visit goes on: one undo press brings back what was erased.
     keepUndoSnapshot();
+    undoHistory.keepWhole(Picture1->image());
     if (!categoryBaseName(position.category()).isEmpty()) {
         const QString copy = drawingPath(QStringLiteral(".bmp"));
         if (findFile(copy) == QString::number(position.drawing()) + QStringLiteral(".bmp"))

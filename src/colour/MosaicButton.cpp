@@ -18,6 +18,8 @@ void Form1::Command9_Click()
     // them away. They do not mark the drawing as changed: only colouring does.
     keepUndoSnapshot();
     for (const QLine &line : lines) {
+        undoHistory.keepLine(Picture1->image(), Picture1->toPixels(line.p1()),
+                             Picture1->toPixels(line.p2()), Picture1->drawWidth());
         Picture1->setAutoRedraw(true);
         Picture1->line(line.p1(), line.p2(), mosaicLineColour);
         Picture1->setAutoRedraw(false);

@@ -36,8 +36,6 @@ template <typename Visit> void forEachPlacedControl(Form1 &w, MainWindowGeometry
     for (std::size_t i = 0; i < w.Image2.size(); ++i)
         visit(w.Image2[i], g.Image2[i]);
     visit(w.Gif89a1, g.Gif89a1);
-    for (std::size_t i = 0; i < w.Image1.size(); ++i)
-        visit(w.Image1[i], g.Image1[i]);
 }
 
 QSize screenSizeInTwips(const QScreen *screen)

@@ -27,6 +27,8 @@ QImage presentation(const QImage &drawing, QSize size, QRgb paper)
 void Form1::Command7_Click()
 {
     const QImage before = Picture1->image();
+    // Undo takes steps painted before the toggle back on the canvas they left.
+    undoHistory.canvasReplaced(before, shownVisit);
     const int frameWidth = widthTwips(Picture5);
     const int frameHeight = heightTwips(Picture5);
     setWidthTwips(Picture1, frameWidth - 120);

@@ -52,8 +52,8 @@ void placeCanvasFrame(MainWindowGeometry &g, int screenWidthTwips, int screenHei
 {
     placeAt(g.Picture5, g.Picture6.right() + 25, 25);
     g.Picture5.height = screenHeightTwips - g.Command3.height - 75;
-    // The hidden undo image's design left (1440) doubles as the tool column's room.
-    g.Picture5.width = screenWidthTwips - g.Picture5.left - g.Image1[1].left - 25;
+    // An inch of room for the tool column.
+    g.Picture5.width = screenWidthTwips - g.Picture5.left - 1440 - 25;
 }
 
 void placeButtonsFromLeft(MainWindowGeometry &g, int row)
@@ -118,7 +118,6 @@ void scaleAll(MainWindowGeometry &g, double x, double y)
         *r = scaled(*r, x, y);
     scaleEach(g.Picture2, x, y);
     scaleEach(g.Image2, x, y);
-    scaleEach(g.Image1, x, y);
 }
 
 } // namespace
@@ -168,9 +167,6 @@ MainWindowGeometry designGeometry()
     g.Gif89a1 = sized(1350, 1365);
     // Swatch height is set at start-up; 500 is what it becomes.
     g.Picture2.fill(sized(495, 500));
-    // Hidden undo images side by side, one inch apart; only the second one's left is read.
-    for (int i = 0; i < 4; ++i)
-        g.Image1[i] = TwipRect{1440 * i, 0, 1440, 1440};
     // Picture5 is given its place and size entirely at start-up.
     return g;
 }

@@ -24,7 +24,6 @@ struct MainWindowGeometry {
     TwipRect Picture7;                 // texture preview
     std::array<TwipRect, 3> Image2;    // tool icons: fill, pencil, line
     TwipRect Gif89a1;                  // animated tool picture
-    std::array<TwipRect, 4> Image1;    // hidden undo images
 };
 
 // The sizes and places the window is designed with, before the screen is known.

@@ -2,66 +2,46 @@
 
 #include <QPushButton>
 
-using Undo = CatalogueFixture;
-
-// Each press takes back one painting step, up to the four the ring keeps, and
-// presses after the oldest do nothing; a step painted after undoing is taken
-// back to where the undoing had got.
-TEST_F(Undo, PressesTakeBackTheLastFourStepsOneByOne)
+// After a fill, four steps (kind, fill, kind, kind) come back to the exact canvases, then nothing;
+// undo marks a colouring to keep; a step comes back at the size shown after the fit toggle.
+TEST_F(CatalogueFixture, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtTheSizeShown)
 {
     writeCategory("animales", 2);
-    Form1 &w = load();
-    QList<QImage> states{canvas(w)};
-    for (const QPoint at :
-         {QPoint(10, 10), QPoint(50, 10), QPoint(10, 30), QPoint(50, 30), QPoint(10, 10)}) {
-        fillAt(w, at, qRgb(0, 40 * states.size(), 0));
-        states << canvas(w);
+    app.writePicture("texturas/a.bmp", lineDrawing(9, 7, 3));
+    for (const std::string kind : {"texture", "pencil", "line", "mosaic", "eraser"}) {
+        Form1 &w = load();
+        QList<QImage> states;
+        for (int i = 0; i < 5; ++i) {
+            const std::string k = i == 0 || i == 2 ? "fill" : kind;
+            const float x = 5 + 30 * (i % 2), y = 5 + 20 * (i / 2 % 2);
+            setColour(w, qRgb(250 - 60 * i, 40 * i, 0));
+            w.Image2_Click(k == "pencil" ? 1 : k == "line" ? 2 : 0);
+            if (k == "texture")
+                w.Picture7_MouseDown(1, 0, 0, 0);
+            if (k == "mosaic" || k == "eraser")
+                (k == "mosaic" ? w.Command9 : w.Command1)->click();
+            else
+                w.Picture1_Mousedown(1, 0, x, y), w.Picture1_MouseMove(1, 0, x + 40, y + 12);
+            w.Picture1_MouseUp(1, 0, x + 9, y + 30);
+            states << canvas(w);
+        }
+        w.drawingChanged = false; // as when a kept colouring is shown
+        for (const int expected : {3, 2, 1, 0, 0}) {
+            w.Command6->click();
+            EXPECT_EQ(canvas(w), states[expected]) << kind << ", back to state " << expected;
+        }
+        EXPECT_TRUE(w.drawingChanged) << kind;
     }
-    for (int expected : {4, 3, 2, 1, 1}) {
-        w.Command6->click();
-        EXPECT_EQ(canvas(w), states[expected]) << "back to state " << expected;
-    }
-    EXPECT_EQ(soundNames(), QStringList(5, "sonido5.wav"));
-    fillAt(w, {50, 30}, qRgb(200, 0, 0));
-    w.Command6_Click();
-    EXPECT_EQ(canvas(w), states[1]);
-}
-
-// Undo brings back only a snapshot of this visit of this drawing: not an empty
-// slot, not another drawing's.
-TEST_F(Undo, BringsBackOnlySnapshotsOfThisVisitAtThisSize)
-{
-    writeCategory("animales", 3);
-    Form1 &w = load();
-    const auto pressesLeaveTheCanvas = [&w](const char *where) {
-        const QImage shown = canvas(w);
-        for (int press = 0; press < 4; ++press)
-            w.Command6_Click();
-        EXPECT_EQ(canvas(w), shown) << where;
-    };
-    pressesLeaveTheCanvas("before any painting");
-    paintStep(w, {5, 5}, qRgb(0, 200, 0));
-    paintStep(w, {15, 5}, qRgb(0, 200, 0));
-    w.command4_Click();
-    pressesLeaveTheCanvas("on the next drawing");
-    w.command3_click();
-    pressesLeaveTheCanvas("back on the first drawing, another visit");
-}
-
-// A step painted before the fit toggle is taken back at the size shown.
-TEST_F(Undo, AfterTheFitToggleTakesBackTheStepAtTheNewSize)
-{
-    writeCategory("animales", 2);
     Form1 &w = load();
     const QImage blank = canvas(w);
-    w.Command7_Click(); // natural size to stretched: another canvas size
+    w.Command7_Click(); // stretched
     const QImage blankStretched = canvas(w);
-    ASSERT_NE(blankStretched.size(), blank.size());
     w.Command7_Click();
-    paintStep(w, {5, 5}, qRgb(0, 200, 0));
+    fillAt(w, {5, 5}, qRgb(0, 200, 0));
     w.Command7_Click();
-    w.Command6_Click();
+    w.Command6->click();
     EXPECT_EQ(canvas(w), blankStretched);
     w.Command7_Click();
     EXPECT_EQ(canvas(w), blank);
+    EXPECT_EQ(soundNames().count("sonido5.wav"), 26);
 }

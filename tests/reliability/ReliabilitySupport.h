@@ -161,7 +161,7 @@ inline QStringList stateOutOfRange(const Form1 &w)
     const bool simple = w.categoryBaseName(at.category()).contains("peque");
     const int texture = WindowAccess::paint(w).texture();
     const std::tuple<const char *, qint64, qint64, qint64> fields[] = {
-        {"undoIndex", w.undoIndex, 0, 3},
+        {"undo steps", qint64(w.undoHistory.size()), 0, 4},
         {"penWidth", WindowAccess::penWidth(w).width(), 1, 40},
         {"drawing", n, at.count() ? 1 : n, at.count() ? at.count() : n},
         {"category", at.category(), 0, categories ? categories - 1 : 0},
