@@ -182,9 +182,7 @@ void pressAfterStartUp(benchmark::State &state, QSize canvas, int pressNumber)
             break;
         }
         for (int press = 1; press <= pressNumber; ++press) {
-            form->red = press % 2 ? 250 : 10;
-            form->green = press % 2 ? 200 : 120;
-            form->blue = press % 2 ? 10 : 250;
+            WindowAccess::paint(*form).setColour(press % 2 ? Rgb{250, 200, 10} : Rgb{10, 120, 250});
             if (press == pressNumber)
                 state.ResumeTiming(), faults -= pageFaults();
             form->Picture1_Mousedown(1, 0, 3, 3); // the paper round the drawing

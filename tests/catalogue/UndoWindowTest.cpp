@@ -25,12 +25,12 @@ TEST_F(CatalogueFixture, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtThe
             w.Picture1_MouseUp(1, 0, x + 9, y + 30);
             states << canvas(w);
         }
-        w.drawingChanged = false; // as when a kept colouring is shown
+        WindowAccess::drawingChanged(w) = false; // as when a kept colouring is shown
         for (const int expected : {3, 2, 1, 0, 0}) {
             w.Command6->click();
             EXPECT_EQ(canvas(w), states[expected]) << kind << ", back to state " << expected;
         }
-        EXPECT_TRUE(w.drawingChanged) << kind;
+        EXPECT_TRUE(WindowAccess::drawingChanged(w)) << kind;
     }
     Form1 &w = load();
     const QImage blank = canvas(w);
