@@ -21,20 +21,17 @@ bool linesAtLeastThreeThick(const QImage &image)
     const auto black = [&](int x, int y) {
         return image.valid(x, y) && image.pixel(x, y) == 0xFF000000;
     };
-    const auto square = [&](int x, int y) {
-        for (int i = 0; i < 9; ++i)
-            if (!black(x + i % 3, y + i / 3))
-                return false;
-        return true;
-    };
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            bool covered = !black(x, y);
-            for (int i = 0; i < 9 && !covered; ++i)
-                covered = square(x - i % 3, y - i / 3);
-            if (!covered)
-                return false;
+    for (int p = 0; p < image.width() * image.height(); ++p) {
+        const int x = p % image.width(), y = p / image.width();
+        bool covered = !black(x, y);
+        for (int corner = 0; corner < 9 && !covered; ++corner) { // each square holding (x, y)
+            covered = true;
+            for (int i = 0; i < 9; ++i)
+                covered &= black(x - corner % 3 + i % 3, y - corner / 3 + i / 3);
         }
+        if (!covered)
+            return false;
+    }
     return true;
 }
 
