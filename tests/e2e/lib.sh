@@ -5,11 +5,7 @@
 set -euo pipefail
 
 SKIP=77 # ctest's skip code
-need() {
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit $SKIP; }
-    done
-}
+need() { for tool in "$@"; do command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is missing"; exit $SKIP; }; done; }
 need Xvfb xdotool import
 CONVERT=/usr/bin/convert # ImageMagick's own, not a wrapper earlier in PATH
 [ -x "$CONVERT" ] || CONVERT=convert
@@ -136,11 +132,7 @@ pixel() {
     "$CONVERT" "$1" -format "${4:+%w %h }$at" info:
 }
 
-expect_pixel() { # SHOT X Y R,G,B
-    local got
-    got=$(pixel "$1" "$2" "$3")
-    [ "$got" = "$4" ] || fail "pixel ($2,$3) is $got, expected $4"
-}
+expect_pixel() { [ "$(pixel "$1" "$2" "$3")" = "$4" ] || fail "pixel ($2,$3) is $(pixel "$1" "$2" "$3"), expected $4"; }
 
 # Takes screenshots into $1 until pixel ($2, $3) is $4.
 wait_for_pixel() { wait_until "screenshot '$1' && [ \"\$(pixel '$1' $2 $3)\" = $4 ]" || expect_pixel "$@"; }

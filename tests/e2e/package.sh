@@ -33,10 +33,8 @@ for f in usr/bin/tintaro usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/t
     opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp opt/tintaro/Misdibujos; do
     [ -e "$ROOT/$f" ] || fail "the package lacks /$f"
 done
-for size in 48 64 128 256; do
-    [ "$(identify -format %wx%h "$ROOT/usr/share/icons/hicolor/${size}x$size/apps/tintaro.png")" = "${size}x$size" ] ||
-        fail "no ${size}x$size icon"
-done
+[ "$(identify -format '%wx%h ' "$ROOT"/usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/tintaro.png)" = \
+    "48x48 64x64 128x128 256x256 " ] || fail "the package lacks an icon size"
 [ -z "$(find "$OPT/dibujos" -iname '*.bmp')" ] || fail "the package ships kept colourings"
 [ "$(ls "$OPT/logos" | wc -l)" -gt 0 ] || fail "the package has no categories"
 # The menu entry, in English and Spanish, and the software centre's entry are
@@ -49,9 +47,7 @@ grep -q "<release version=\"$version\"" "$METAINFO" || fail "the metainfo is not
 grep -q "^Tintaro $version\b" "$(dirname "$0")/../../README.md" || fail "the README is not of version $version"
 page=$(MANWIDTH=80 man --warnings -l "$MAN" 2>"$WORK/man.err") && [ ! -s "$WORK/man.err" ] ||
     { cat "$WORK/man.err"; fail "the manual page does not render cleanly"; }
-for word in "Tintaro $version" borra.txt impresora.txt adaptar.txt guarda.txt Misdibujos /opt/tintaro; do
-    grep -qF "$word" <<<"$page" || fail "the manual page does not name $word"
-done
+grep -qF "Tintaro $version" <<<"$page" || fail "the manual page is not of version $version"
 
 # An ordinary user (made here when the test runs as root) with a fresh home
 # folder, on a desktop in Spanish, whose pictures folder is therefore its own.

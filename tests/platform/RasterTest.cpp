@@ -1,9 +1,7 @@
 #include "platform/Raster.h"
-#include "platform/PictureArea.h"
 #include "support/Pictures.h"
 
 #include <cmath>
-#include <functional>
 #include <random>
 
 namespace
@@ -87,41 +85,5 @@ TEST(ExactDrawing, ThinLineIsOnePixelPerStepBetweenTheEndPixels)
         const auto [low, high] = alongX ? std::minmax({a.x(), b.x()}) : std::minmax({a.y(), b.y()});
         for (int i = 0; i < 60; ++i)
             ASSERT_EQ(perStep[i], low <= i && i <= high) << "round " << round;
-    }
-}
-
-// With retained drawing off, drawing shows on the screen exactly what it would
-// put into the image with it on, leaves the image alone, adds up and goes at the
-// next refresh. Each call reaches partly outside the area.
-TEST(PictureArea, ScreenOnlyDrawingShowsWhatRetainedDrawingKeepsUntilRefresh)
-{
-    const std::function<void(PictureArea &)> calls[] = {
-        [](PictureArea &a) { a.line(QPointF(20.5, 30), QPointF(290, 180.25), ink); },
-        [](PictureArea &a) { a.line(QPointF(-40, 150), QPointF(120, 260), qRgb(0, 255, 0)); },
-        [](PictureArea &a) { a.dot(QPointF(298.5, 3.5), ink); },
-        [](PictureArea &a) { a.circle(QPointF(150, 100), 37.5, ink); },
-        [](PictureArea &a) { a.setPixel(QPointF(7, 9), ink); },
-        [](PictureArea &a) { a.paintPicture(plainPicture(30, 20, ink), QRectF(280, 190, 60, 40)); },
-    };
-    for (const int width : {1, 4, 9}) {
-        SCOPED_TRACE("width " + std::to_string(width));
-        PictureArea kept, screenOnly, later;
-        for (PictureArea *area : {&kept, &screenOnly, &later}) {
-            area->resize(300, 200);
-            area->setDrawingUnit(PictureArea::Unit::Pixels);
-            area->setDrawWidth(width);
-            area->setFillColor(qRgb(0, 0, 255));
-            area->setAutoRedraw(area != &screenOnly);
-        }
-        for (const auto &call : calls) {
-            call(kept);
-            call(screenOnly);
-            ASSERT_TRUE(sameImage(screenOnly.grab().toImage(), kept.image()));
-        }
-        EXPECT_TRUE(sameImage(screenOnly.image(), plainPicture(300, 200, white)));
-        screenOnly.refresh();
-        for (PictureArea *area : {&screenOnly, &later}) // a line over where the others were
-            area->line(QPointF(100, 60), QPointF(200, 140), ink);
-        EXPECT_TRUE(sameImage(screenOnly.grab().toImage(), later.image()));
     }
 }
