@@ -26,7 +26,13 @@ protected:
     }
 
     static QImage rgb(const QImage &image) { return image.convertToFormat(QImage::Format_RGB32); }
-    QImage fileImage(const QString &relative) const { return rgb(QImage(app.file(relative))); }
+    // Once every kept colouring handed to the disk is there.
+    QImage fileImage(const QString &relative) const
+    {
+        if (window)
+            window->keptColourings.waitFor();
+        return rgb(QImage(app.file(relative)));
+    }
     QByteArray fileBytes(const QString &relative) const
     {
         QFile file(app.file(relative));
