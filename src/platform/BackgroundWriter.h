@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -10,7 +11,9 @@
 
 // Writes pictures as 24-bit bitmaps (writeBitmap, PictureIO.h) on a thread of
 // its own, one after another in the order they were handed over, so that the
-// window goes on at once while the disk catches up. Each write is as safe as
+// window goes on at once while the disk catches up. A write starts a moment
+// after it was handed over (the window shows the next drawing meanwhile), at
+// once when someone waits for it. Each write is as safe as
 // writeBitmap's: a failed or interrupted one leaves the old file whole.
 class BackgroundWriter
 {
@@ -22,8 +25,7 @@ public:
     BackgroundWriter(const BackgroundWriter &) = delete;
     BackgroundWriter &operator=(const BackgroundWriter &) = delete;
 
-    // Hands a picture over (a shallow copy: the caller may go on drawing on
-    // its own image, which then gets pixels of its own).
+    // Hands a copy of a picture over; the caller's image stays its own.
     void write(const QImage &image, const QString &path);
     // The picture of the newest write to `path` not finished yet, as it will
     // read back from the file (Format_RGB32); null when none is waiting.
@@ -36,6 +38,7 @@ private:
     struct Job {
         QImage image;
         QString path;
+        std::chrono::steady_clock::time_point handedOver;
     };
     void run();
     bool waiting(const QString &path) const;
@@ -44,6 +47,10 @@ private:
     mutable std::mutex mutex;
     std::condition_variable changed;
     std::deque<Job> jobs; // the front one is being written
+    // The pixels of the last write done, kept for the next one: copying into
+    // memory already in use costs a fraction of fresh memory's page faults.
+    QImage spare;
     bool stopping = false;
+    bool hurried = false; // someone waits: no grace before the next write
     std::thread worker;
 };
