@@ -22,9 +22,11 @@ for _ in $(seq 1 150); do
 done
 [ -n "$mark" ] || { fail "no 3 x 3 mark on the screen"; finish "$WORK/before.png"; }
 read -r mx my <<<"$mark"
-xdotool mousemove $((mx + 41)) $((my + 41)) click 1 # drawing (101, 101), left of the line at 300
-wait_for_pixel "$WORK/after.png" $((mx + 41)) $((my + 41)) "255,0,0"
-for at in "-46 325 255,0,0" "236 0 255,0,0" "240 0 0,0,0" "260 0 255,255,255"; do
+# Drawing (320, 101), just right of the line at 300: a position taken in the
+# layout's pixels instead of the screen's would land left of the line.
+xdotool mousemove $((mx + 260)) $((my + 41)) click 1
+wait_for_pixel "$WORK/after.png" $((mx + 260)) $((my + 41)) "255,0,0"
+for at in "525 325 255,0,0" "244 0 255,0,0" "240 0 0,0,0" "41 41 255,255,255"; do
     read -r dx dy colour <<<"$at"
     expect_pixel "$WORK/after.png" $((mx + dx)) $((my + dy)) "$colour"
 done
@@ -32,5 +34,6 @@ kill -TERM "$PROGRAM" # a way out that keeps the colouring
 for _ in $(seq 1 300); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
 "$CONVERT" "$APP/dibujos/animales/1.bmp" "$WORK/kept.png" || fail "no kept colouring"
 [ "$(identify -format %wx%h "$WORK/kept.png")" = 600x400 ] || fail "kept at $(identify -format %wx%h "$WORK/kept.png")"
-expect_pixel "$WORK/kept.png" 101 101 "255,0,0"
+expect_pixel "$WORK/kept.png" 320 101 "255,0,0"
+expect_pixel "$WORK/kept.png" 101 101 "255,255,255"
 finish "$WORK/after.png"
