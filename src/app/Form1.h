@@ -14,6 +14,7 @@
 #include "catalogue/UndoHistory.h"
 #include "colour/PenWidth.h"
 #include "platform/AnimatedPicture.h"
+#include "platform/BackgroundWriter.h"
 #include "platform/FileList.h"
 #include "platform/ImageHolder.h"
 #include "platform/PictureArea.h"
@@ -91,6 +92,9 @@ public:
     void Command6_Click();  // undo
     void Command11_Click(); // open the last saved snapshot
     void Command2_Click();  // quit
+    // Kept colourings reach the disk behind the window, in order; coming back
+    // to a drawing and quitting take what is still on its way into account.
+    BackgroundWriter keptColourings;
     // Undo steps are told apart by the visit of the drawing they were taken
     // on: every load of a drawing starts a new visit.
     void beginDrawingVisit();

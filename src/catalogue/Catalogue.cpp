@@ -18,9 +18,13 @@ void Form1::LoadCurrentDrawing()
         return;
     const QString copyName = QString::number(position.drawing()) + QStringLiteral(".bmp");
     const QString copy = drawingPath(QStringLiteral(".bmp"));
-    // A folder that carries the kept colouring's name is no kept colouring.
-    const bool hasCopy = findFile(copy) == copyName && !QFileInfo(copy).isDir();
-    const QImage drawing = loadPicture(hasCopy ? copy : drawingPath(QStringLiteral(".gif")));
+    // A colouring still on its way to disk is the drawing's kept colouring
+    // already. A folder that carries its name is none.
+    QImage drawing = keptColourings.pending(copy);
+    if (drawing.isNull()) {
+        const bool hasCopy = findFile(copy) == copyName && !QFileInfo(copy).isDir();
+        drawing = loadPicture(hasCopy ? copy : drawingPath(QStringLiteral(".gif")));
+    }
     // A picture that cannot be loaded leaves the holder with the previous one.
     if (!drawing.isNull())
         Picture8->setPicture(drawing);
@@ -49,6 +53,9 @@ void Form1::ShowDrawing()
     const QImage &drawing = Picture8->picture();
     if (drawing.isNull())
         return; // nothing to show: the remaining steps have nothing to work on
+    // One canvas pixel per pixel of the screen: sharp lines and strokes on a
+    // high-density screen, the layout in twips as on any other.
+    Picture1->setPixelRatio(devicePixelRatioF());
     Picture1->setAutoRedraw(true);
     if (fitSetting == QLatin1String("SI"))
         Picture1->paintPicture(drawing,

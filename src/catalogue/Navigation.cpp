@@ -21,7 +21,8 @@ void Form1::SaveColouredCopy()
     // ever clean it up.
     if (categoryBaseName(position.category()).isEmpty() || position.drawing() < 1)
         return;
-    writeBitmap(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
+    // The next drawing shows at once; the colouring follows it to disk.
+    keptColourings.write(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
 }
 
 void Form1::command4_Click()
@@ -64,6 +65,8 @@ void Form1::Command1_Click()
     undoHistory.keepWhole(Picture1->image());
     if (!categoryBaseName(position.category()).isEmpty()) {
         const QString copy = drawingPath(QStringLiteral(".bmp"));
+        // A colouring still on its way to disk would bring the file back.
+        keptColourings.waitFor(copy);
         if (findFile(copy) == QString::number(position.drawing()) + QStringLiteral(".bmp"))
             QFile::remove(copy);
         const QImage blank = loadPicture(drawingPath(QStringLiteral(".gif")));

@@ -64,6 +64,8 @@ void Form1::Command11_Click()
 void Form1::Command2_Click()
 {
     SaveColouredCopy();
+    // Nothing handed to the disk is left behind.
+    keptColourings.waitFor();
     if (quitProgram)
         quitProgram();
 }

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -48,6 +49,42 @@ PictureArea::PictureArea(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PictureArea::setPixelRatio(double newRatio)
+{
+    if (!(newRatio > 0) || newRatio == ratio)
+        return;
+    ratio = newRatio;
+    persistent = QImage();
+    imageMade = false;
+    overlay.release();
+    refresh();
+}
+
+QSize PictureArea::imageSize() const
+{
+    if (ratio == 1)
+        return size();
+    return {static_cast<int>(std::lround(width() * ratio)),
+            static_cast<int>(std::lround(height() * ratio))};
+}
+
+QRect PictureArea::toImage(const QRect &area) const
+{
+    if (ratio == 1)
+        return area;
+    return QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+        .toAlignedRect();
+}
+
+QRect PictureArea::toWidget(const QRect &pixels) const
+{
+    if (ratio == 1)
+        return pixels;
+    return QRectF(pixels.x() / ratio, pixels.y() / ratio, pixels.width() / ratio,
+                  pixels.height() / ratio)
+        .toAlignedRect();
+}
+
 void PictureArea::setBackColor(QRgb colour)
 {
     background = colour | 0xFF000000;
@@ -65,7 +102,9 @@ void PictureArea::setPicture(const QImage &newPicture)
     else
         backgroundPicture = newPicture;
     if (autoSize && !newPicture.isNull())
-        resize(backgroundPicture.size());
+        resize(ratio == 1 ? backgroundPicture.size()
+                          : QSize(static_cast<int>(std::ceil(backgroundPicture.width() / ratio)),
+                                  static_cast<int>(std::ceil(backgroundPicture.height() / ratio))));
     persistent = QImage();
     imageMade = false;
     overlay.release();
@@ -92,7 +131,7 @@ void PictureArea::setImage(const QImage &newImage)
 
 void PictureArea::imageChanged(const QRect &pixels)
 {
-    update(pixels);
+    update(toWidget(pixels));
 }
 
 void PictureArea::refresh()
@@ -117,12 +156,12 @@ void PictureArea::changed(const QRect &pixels)
 {
     if (!retained)
         overlay.drawn(pixels);
-    update(pixels);
+    update(toWidget(pixels));
 }
 
 double PictureArea::toPixels(double length) const
 {
-    return drawUnit == Unit::Pixels ? length : length / twipsPerPixel();
+    return drawUnit == Unit::Pixels ? length : length / twipsPerPixel() * ratio;
 }
 
 QPointF PictureArea::toPixels(QPointF at) const
@@ -132,12 +171,12 @@ QPointF PictureArea::toPixels(QPointF at) const
 
 double PictureArea::scaleWidth() const
 {
-    return drawUnit == Unit::Pixels ? width() : pixelsToTwips(width());
+    return drawUnit == Unit::Pixels ? imageSize().width() : pixelsToTwips(width());
 }
 
 double PictureArea::scaleHeight() const
 {
-    return drawUnit == Unit::Pixels ? height() : pixelsToTwips(height());
+    return drawUnit == Unit::Pixels ? imageSize().height() : pixelsToTwips(height());
 }
 
 void PictureArea::line(QPointF from, QPointF to, QRgb colour)
@@ -244,11 +283,15 @@ void PictureArea::flash(QRgb colour, int milliseconds)
 void PictureArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    const QRect area = event->rect();
     if (flashShown) {
-        painter.fillRect(area, QColor::fromRgb(flashColour));
+        painter.fillRect(event->rect(), QColor::fromRgb(flashColour));
         return;
     }
+    // Painted in image pixels: at the screen's own ratio, one image pixel
+    // lands on one pixel of the screen, never resampled.
+    const QRect area = toImage(event->rect());
+    if (ratio != 1)
+        painter.scale(1 / ratio, 1 / ratio);
     if (!imageMade) {
         painter.fillRect(area, QColor::fromRgb(background));
         painter.setClipRect(area);
@@ -272,7 +315,7 @@ void PictureArea::resizeEvent(QResizeEvent *event)
 
 void PictureArea::syncImageSize() const
 {
-    const QSize size = this->size().expandedTo(QSize(1, 1));
+    const QSize size = imageSize().expandedTo(QSize(1, 1));
     if (!imageMade) {
         persistent = QImage(size, QImage::Format_RGB32);
         persistent.fill(background);
@@ -305,7 +348,7 @@ void PictureArea::emitMouse(void (PictureArea::*signal)(int, int, float, float),
                             int button)
 {
     const QPointF p = event->position();
-    const double scale = drawUnit == Unit::Pixels ? 1.0 : twipsPerPixel();
+    const double scale = drawUnit == Unit::Pixels ? ratio : twipsPerPixel();
     emit(this->*signal)(button, shiftCode(event->modifiers()), static_cast<float>(p.x() * scale),
                         static_cast<float>(p.y() * scale));
 }

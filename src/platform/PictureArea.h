@@ -24,6 +24,12 @@ public:
     explicit PictureArea(QWidget *parent = nullptr);
 
     void setDrawingUnit(Unit unit) { drawUnit = unit; }
+    // Image pixels per pixel of the layout: on a screen of device pixel ratio
+    // 2, a ratio of 2 gives one image pixel per pixel of the screen. The
+    // drawing unit "pixels" is then the image's pixel, and the persistent
+    // image is remade, the area's size times the ratio. 1 by default.
+    void setPixelRatio(double ratio);
+    double pixelRatio() const { return ratio; }
     Unit drawingUnit() const { return drawUnit; }
     // With automatic sizing the area takes the size of each picture it is given.
     void setAutoSize(bool on) { autoSize = on; }
@@ -125,12 +131,18 @@ private:
     // hidden (when Qt sends no resize events). It is made on first use.
     void syncImageSize() const;
     void changed(const QRect &pixels);
+    // The persistent image's size for the area's size; widget rectangles to
+    // image pixels and back, each grown to whole pixels.
+    QSize imageSize() const;
+    QRect toImage(const QRect &area) const;
+    QRect toWidget(const QRect &pixels) const;
     void emitMouse(void (PictureArea::*signal)(int, int, float, float), QMouseEvent *event,
                    int button);
 
     Unit drawUnit = Unit::Twips;
     bool autoSize = false;
     double pictureScale = 1;
+    double ratio = 1;
     bool retained = false;
     QRgb background = 0xFFFFFFFF;
     QRgb fill = 0xFF000000;

@@ -31,8 +31,13 @@ mode_t permissionsFor(const QFileInfo &target)
     struct stat existing;
     if (::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &existing) == 0)
         return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    // umask() can only be read by setting it: done once, so that a write on
+    // another thread does not meet the process's files made without a mask.
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(0);
+        ::umask(current);
+        return current;
+    }();
     return 0666 & ~mask;
 }
 } // namespace

@@ -84,7 +84,13 @@ protected:
         w.Picture1_MouseUp(1, 0, float(at.x()), float(at.y()));
     }
 
-    QImage fileImage(const QString &relative) const { return rgb(QImage(app.file(relative))); }
+    // Once every kept colouring handed to the disk is there.
+    QImage fileImage(const QString &relative) const
+    {
+        if (window)
+            window->keptColourings.waitFor();
+        return rgb(QImage(app.file(relative)));
+    }
     QByteArray fileBytes(const QString &relative) const
     {
         QFile file(app.file(relative));

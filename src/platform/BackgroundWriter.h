@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// Writes pictures as 24-bit bitmaps (writeBitmap, PictureIO.h) on a thread of
+// its own, one after another in the order they were handed over, so that the
+// window goes on at once while the disk catches up. A write starts a moment
+// after it was handed over (the window shows the next drawing meanwhile), at
+// once when someone waits for it. Each write is as safe as
+// writeBitmap's: a failed or interrupted one leaves the old file whole.
+class BackgroundWriter
+{
+public:
+    // `write` does one write on the writer's thread; writeBitmap by default.
+    explicit BackgroundWriter(std::function<bool(const QImage &, const QString &)> write = nullptr);
+    // Finishes every write handed over before it goes.
+    ~BackgroundWriter();
+    BackgroundWriter(const BackgroundWriter &) = delete;
+    BackgroundWriter &operator=(const BackgroundWriter &) = delete;
+
+    // Hands a copy of a picture over; the caller's image stays its own.
+    void write(const QImage &image, const QString &path);
+    // The picture of the newest write to `path` not finished yet, as it will
+    // read back from the file (Format_RGB32); null when none is waiting.
+    QImage pending(const QString &path) const;
+    // Returns once no write to `path` is waiting or running; with an empty
+    // path, once every write handed over so far has finished.
+    void waitFor(const QString &path = QString());
+
+private:
+    struct Job {
+        QImage image;
+        QString path;
+        std::chrono::steady_clock::time_point handedOver;
+    };
+    void run();
+    bool waiting(const QString &path) const;
+
+    std::function<bool(const QImage &, const QString &)> writeOne;
+    mutable std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<Job> jobs; // the front one is being written
+    // The pixels of the last write done, kept for the next one: copying into
+    // memory already in use costs a fraction of fresh memory's page faults.
+    QImage spare;
+    bool stopping = false;
+    bool hurried = false; // someone waits: no grace before the next write
+    std::thread worker;
+};

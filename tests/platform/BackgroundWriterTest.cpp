@@ -1,0 +1,37 @@
+#include "platform/BackgroundWriter.h"
+
+#include <QStringList>
+#include <future>
+#include <gtest/gtest.h>
+
+// While the writes wait behind one that cannot finish, each path's newest
+// picture is pending; a finished write, failed or not, is pending no more;
+// the writes run in the order handed over, and all of them before the writer goes.
+TEST(BackgroundWriter, NewestPictureIsPendingAndWritesKeepTheirOrder)
+{
+    std::promise<void> open;
+    const std::shared_future<void> gate = open.get_future().share();
+    QStringList written;
+    const auto plain = [](QRgb colour) {
+        QImage image(2, 2, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    };
+    {
+        BackgroundWriter writer([&](const QImage &image, const QString &path) {
+            gate.wait();
+            written << path + QString::number(qBlue(image.pixel(0, 0)));
+            return path != "b";
+        });
+        for (const auto &[path, blue] : {std::pair{"a", 1}, {"b", 2}, {"a", 3}})
+            writer.write(plain(qRgb(0, 0, blue)), path);
+        EXPECT_EQ(writer.pending("a"), plain(qRgb(0, 0, 3)));
+        EXPECT_EQ(writer.pending("b"), plain(qRgb(0, 0, 2)));
+        EXPECT_TRUE(writer.pending("c").isNull());
+        open.set_value();
+        writer.waitFor("b");
+        EXPECT_TRUE(writer.pending("b").isNull());
+        writer.write(plain(qRgb(0, 0, 4)), "c");
+    }
+    EXPECT_EQ(written, QStringList({"a1", "b2", "a3", "c4"}));
+}
