@@ -11,6 +11,7 @@
 // bench/navigation.sh builds and runs it.
 
 #include "app/Form1.h"
+#include "support/WindowAccess.h"
 #include "platform/PictureIO.h"
 
 #include <QApplication>
@@ -71,12 +72,10 @@ void nextDrawing(benchmark::State &state, QSize canvas, Before before)
     form.ShowDrawing();
     form.show();
     QApplication::processEvents();
-    form.fillWithColour = true;
-    form.currentTool = 0;
+    WindowAccess::paint(form).chooseTool(Tool::Fill); // colour filling
     for (int turn = 0; state.KeepRunning(); ++turn) {
         if (before != Before::Nothing) {
-            form.red = turn % 2 ? 250 : 10;
-            form.blue = turn % 2 ? 10 : 250;
+            WindowAccess::paint(form).setColour(turn % 2 ? Rgb{250, 0, 10} : Rgb{10, 0, 250});
             // Inside the frame, left of the circle, above the cross line.
             form.Picture1_Mousedown(1, 0, canvas.width() / 10.0f, canvas.height() / 4.0f);
             QApplication::processEvents();
@@ -84,7 +83,7 @@ void nextDrawing(benchmark::State &state, QSize canvas, Before before)
         const auto start = std::chrono::steady_clock::now();
         if (before == Before::FillWrittenInFront) {
             writeBitmap(form.Picture1->image(), form.drawingPath(".bmp"));
-            form.drawingChanged = false;
+            WindowAccess::drawingChanged(form) = false;
         }
         form.command4_Click();
         QApplication::processEvents(); // the new drawing painted
