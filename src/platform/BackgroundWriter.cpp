@@ -27,7 +27,16 @@ void BackgroundWriter::write(const QImage &image, const QString &path)
 {
     QImage copy;
     {
-        const std::lock_guard lock(mutex);
+        std::unique_lock lock(mutex);
+        // At most two pictures on their way, each a canvas of memory: on a
+        // machine too busy for the writer, the window waits for it rather than
+        // holding canvas after canvas.
+        if (jobs.size() >= maxPending) {
+            hurried = true;
+            changed.notify_all();
+            changed.wait(lock, [this] { return jobs.size() < maxPending; });
+            hurried = false;
+        }
         copy = std::exchange(spare, QImage());
     }
     if (copy.size() == image.size() && copy.format() == image.format() &&

@@ -11,7 +11,8 @@
 
 // Writes pictures as 24-bit bitmaps (writeBitmap, PictureIO.h) on a thread of
 // its own, one after another in the order they were handed over, so that the
-// window goes on at once while the disk catches up. A write starts a moment
+// window goes on at once while the disk catches up (with two writes behind, a
+// third hand-over waits for the first). A write starts a moment
 // after it was handed over (the window shows the next drawing meanwhile), at
 // once when someone waits for it. Each write is as safe as
 // writeBitmap's: a failed or interrupted one leaves the old file whole.
@@ -47,6 +48,7 @@ private:
     mutable std::mutex mutex;
     std::condition_variable changed;
     std::deque<Job> jobs; // the front one is being written
+    static constexpr std::size_t maxPending = 2;
     // The pixels of the last write done, kept for the next one: copying into
     // memory already in use costs a fraction of fresh memory's page faults.
     QImage spare;

@@ -4,10 +4,11 @@
 #include <future>
 #include <gtest/gtest.h>
 
-// While the writes wait behind one that cannot finish, each path's newest
-// picture is pending; a finished write, failed or not, is pending no more;
-// the writes run in the order handed over, and all of them before the writer goes.
-TEST(BackgroundWriter, NewestPictureIsPendingAndWritesKeepTheirOrder)
+// While the writes wait behind one that cannot finish, each path's picture is
+// pending, and a third hand-over waits; a finished write, failed or not, is
+// pending no more; the writes run in the order handed over, and all of them
+// before the writer goes.
+TEST(BackgroundWriter, PendingPicturesAreFewAndWritesKeepTheirOrder)
 {
     std::promise<void> open;
     const std::shared_future<void> gate = open.get_future().share();
@@ -23,12 +24,15 @@ TEST(BackgroundWriter, NewestPictureIsPendingAndWritesKeepTheirOrder)
             written << path + QString::number(qBlue(image.pixel(0, 0)));
             return path != "b";
         });
-        for (const auto &[path, blue] : {std::pair{"a", 1}, {"b", 2}, {"a", 3}})
+        for (const auto &[path, blue] : {std::pair{"a", 1}, {"b", 2}})
             writer.write(plain(qRgb(0, 0, blue)), path);
-        EXPECT_EQ(writer.pending("a"), plain(qRgb(0, 0, 3)));
+        EXPECT_EQ(writer.pending("a"), plain(qRgb(0, 0, 1)));
         EXPECT_EQ(writer.pending("b"), plain(qRgb(0, 0, 2)));
         EXPECT_TRUE(writer.pending("c").isNull());
+        auto third = std::async(std::launch::async, [&] { writer.write(plain(qRgb(0, 0, 3)), "a"); });
+        EXPECT_EQ(third.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
         open.set_value();
+        third.wait();
         writer.waitFor("b");
         EXPECT_TRUE(writer.pending("b").isNull());
         writer.write(plain(qRgb(0, 0, 4)), "c");
