@@ -65,22 +65,12 @@ TEST_F(CanvasWindow, PressFillsThePressedColourOrInASimpleDrawingUpToBlack)
         Qt::MouseButton button;
         std::initializer_list<const char *> after;
     } cases[] = {
-        {false,
-         {3.5, 1.5},
-         Qt::LeftButton,
-         {"bbbbbbbbbb", "b...b....b", "b.ggb..#.b", "b...b....b", "bbbbbbbbbb"}},
-        {true,
-         {3.5, 1.5},
-         Qt::LeftButton,
-         {"##########", "#...#....#", "#.gg#..#.#", "#...#....#", "##########"}},
-        {false,
-         {1, 1},
-         Qt::RightButton,
-         {"##########", "#bbb#....#", "#bgg#..#.#", "#bbb#....#", "##########"}},
-        {true,
-         {1, 1},
-         Qt::MiddleButton,
-         {"##########", "#bbb#....#", "#bbb#..#.#", "#bbb#....#", "##########"}},
+        // clang-format off
+        {false, {3.5, 1.5}, Qt::LeftButton, {"bbbbbbbbbb", "b...b....b", "b.ggb..#.b", "b...b....b", "bbbbbbbbbb"}},
+        {true, {3.5, 1.5}, Qt::LeftButton, {"##########", "#...#....#", "#.gg#..#.#", "#...#....#", "##########"}},
+        {false, {1, 1}, Qt::RightButton, {"##########", "#bbb#....#", "#bgg#..#.#", "#bbb#....#", "##########"}},
+        {true, {1, 1}, Qt::MiddleButton, {"##########", "#bbb#....#", "#bbb#..#.#", "#bbb#....#", "##########"}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         Form1 &w = loadWithCanvas(rooms());
