@@ -5,6 +5,7 @@
 #include "platform/Stretch.h"
 #include "support/TempAppFolder.h"
 
+#include <QDirIterator>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
@@ -18,17 +19,18 @@ namespace
 // Whether every black pixel lies in an all-black 3 x 3 square: no line is thinner.
 bool linesAtLeastThreeThick(const QImage &image)
 {
-    const auto black = [&](int x, int y) {
-        return image.valid(x, y) && image.pixel(x, y) == 0xFF000000;
+    const auto blackSquare = [&](int left, int top) {
+        for (int i = 0; i < 9; ++i)
+            if (!image.valid(left + i % 3, top + i / 3) ||
+                image.pixel(left + i % 3, top + i / 3) != 0xFF000000)
+                return false;
+        return true;
     };
     for (int p = 0; p < image.width() * image.height(); ++p) {
         const int x = p % image.width(), y = p / image.width();
-        bool covered = !black(x, y);
-        for (int corner = 0; corner < 9 && !covered; ++corner) { // each square holding (x, y)
-            covered = true;
-            for (int i = 0; i < 9; ++i)
-                covered &= black(x - corner % 3 + i % 3, y - corner / 3 + i / 3);
-        }
+        bool covered = image.pixel(x, y) != 0xFF000000;
+        for (int corner = 0; corner < 9 && !covered; ++corner) // each square holding (x, y)
+            covered = blackSquare(x - corner % 3, y - corner / 3);
         if (!covered)
             return false;
     }
@@ -75,9 +77,10 @@ QImage painted(const std::function<void(QPainter &)> &draw, bool smooth = true,
 QStringList filesIn(const QString &path)
 {
     QStringList files;
-    for (const QFileInfo &f :
-         QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        files << f.filePath() << (f.isDir() ? filesIn(f.filePath()) : QStringList());
+    for (QDirIterator it(path, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << it.next();
     files.sort();
     return files;
 }
@@ -186,38 +189,31 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
 
 TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
 {
-    const struct {
-        QStringList arguments;
-        const char *reason;
-    } cases[] = {
-        {{"fotos", "photo.jpg"}, "tiny"},
-        {{"fotos", "night.png"}, "ink"},
-        {{"fotos", "ring.png", "notes.png"}, "is not a picture"},
-        {{"fotos", "ring.png", "missing.png"}, "does not exist"},
-        {{"a/b", "ring.png"}, "cannot contain"},
-        {{"..", "ring.png"}, "cannot be a category"},
-    };
+    const TempAppFolder folder;
     QImage photo(640, 480, QImage::Format_RGB32);
     QRandomGenerator noise(7);
     for (int i = 0; i < 640 * 480; ++i)
-        photo.setPixel(
-            i % 640, i / 640,
-            QColor::fromHsv((i % 640 + i / 640) % 360, 120, 90 + noise.bounded(120)).rgb());
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        const TempAppFolder folder;
-        photo.save(folder.file("photo.jpg"), "JPG", 90);
-        painted([](QPainter &p) {
-            p.fillRect(0, 0, 500, 350, Qt::black);
-            p.setPen(QPen(Qt::white, 4));
-            p.drawEllipse(100, 50, 300, 250);
-        }).save(folder.file("night.png"));
-        painted([](QPainter &p) { drawRing(p, 0); }).save(folder.file("ring.png"));
-        folder.writeText("notes.png", "Lista de la clase\n");
-        const QStringList before = filesIn(folder.path());
+        photo.setPixel(i % 640, i / 640,
+                       QColor::fromHsv((i % 640 + i / 640) % 360, 120, 90 + noise.bounded(120)).rgb());
+    photo.save(folder.file("photo.jpg"), "JPG", 90);
+    painted([](QPainter &p) {
+        p.fillRect(0, 0, 500, 350, Qt::black);
+        p.setPen(QPen(Qt::white, 4));
+        p.drawEllipse(100, 50, 300, 250);
+    }).save(folder.file("night.png"));
+    painted([](QPainter &p) { drawRing(p, 0); }).save(folder.file("ring.png"));
+    folder.writeText("notes.png", "Lista de la clase\n");
+    const QStringList before = filesIn(folder.path());
+    // clang-format off
+    const std::pair<QStringList, const char *> cases[] = {{{"fotos", "photo.jpg"}, "tiny"},
+        {{"fotos", "night.png"}, "ink"}, {{"fotos", "ring.png", "notes.png"}, "is not a picture"},
+        {{"fotos", "ring.png", "missing.png"}, "does not exist"}, {{"a/b", "ring.png"}, "cannot contain"},
+        {{"..", "ring.png"}, "cannot be a category"}};
+    // clang-format on
+    for (const auto &[arguments, reason] : cases) {
         QString output;
-        EXPECT_NE(import(folder, c.arguments, &output), 0);
-        EXPECT_TRUE(output.contains(c.reason)) << output.toStdString();
+        EXPECT_NE(import(folder, arguments, &output), 0) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(output.contains(reason)) << output.toStdString();
         EXPECT_EQ(filesIn(folder.path()), before);
     }
 }

@@ -17,10 +17,36 @@
 #include <map>
 #include <random>
 
+inline QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 // A copy of the default content: <root>/app is the application folder, and
 // <root>/beside holds a file the program has no business touching.
 struct ContentSandbox {
-    ContentSandbox();
+    ContentSandbox()
+    {
+        // Not content: the program, and what a run of it left in the build's folder.
+        static const QRegularExpression left(
+            "^(tintaro|Misdibujos/.*|dibujos/[^/]+/[0-9]+\\.bmp|.*/\\..*)$");
+        const QDir content(TINTARO_APP_DIR);
+        for (QDirIterator it(content.path(), QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
+            if (const QString relative = content.relativeFilePath(it.next());
+                !left.match(relative).hasMatch())
+                copied += writeBytes(file(relative), readBytes(it.filePath()));
+        QDir().mkpath(file("Misdibujos"));
+        writeBytes(root() + "/beside/notes.txt", "A file beside the application folder.\n");
+    }
     QString root() const { return dir.path(); }
     QString file(const QString &relative = {}) const
     {
@@ -36,48 +62,6 @@ struct ServiceLog {
     int quits = 0, prints = 0;
     QList<QUrl> opened;
 };
-
-// What a child does in the main window, through the widgets' own mouse events,
-// how often against the others, and what it does to the canvas's size.
-enum class CanvasAfter { Kept, ShownAfresh, FitToggled, Undone };
-struct Action {
-    const char *name;
-    int weight;
-    CanvasAfter canvas;
-    std::function<void(Form1 &, std::mt19937 &)> perform;
-};
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-inline ContentSandbox::ContentSandbox()
-{
-    // Not content: the program, and what a run of it left in the build's folder.
-    static const QRegularExpression left(
-        "^(tintaro|Misdibujos/.*|dibujos/[^/]+/[0-9]+\\.bmp|.*/\\..*)$");
-    const QDir content(TINTARO_APP_DIR);
-    QDirIterator it(content.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString relative = content.relativeFilePath(it.next());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(file(relative));
-        else if (!left.match(relative).hasMatch())
-            copied += writeBytes(file(relative), readBytes(it.filePath()));
-    }
-    QDir().mkpath(file("Misdibujos"));
-    writeBytes(root() + "/beside/notes.txt", "A file beside the application folder.\n");
-}
 
 inline void replaceServices(Form1 &w, ServiceLog &log, const QString &pdfPath)
 {
@@ -123,33 +107,41 @@ inline std::function<void(Form1 &, std::mt19937 &)> pressing(QPushButton *Form1:
     };
 }
 
+// What a child does in the main window, through the widgets' own mouse events,
+// and how often against the others.
+struct Action {
+    const char *name;
+    int weight;
+    std::function<void(Form1 &, std::mt19937 &)> perform;
+};
+
 // clang-format off
 inline const std::vector<Action> actions{
-    {"Fill", 20, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) {
+    {"Fill", 20, [](Form1 &w, std::mt19937 &r) {
         if (WindowAccess::paint(w).tool() != Tool::Fill && r() % 2) // also ends texture filling
             QTest::mouseClick(w.Image2[0], Qt::LeftButton);
         stroke(w, r, 0); }},
-    {"Pencil", 10, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) { QTest::mouseClick(w.Image2[1], Qt::LeftButton); stroke(w, r, 1 + r() % 8); }},
-    {"Line", 6, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) { QTest::mouseClick(w.Image2[2], Qt::LeftButton); stroke(w, r, 2); }},
-    {"Far", 0, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &) { // points no mouse event carries
+    {"Pencil", 10, [](Form1 &w, std::mt19937 &r) { QTest::mouseClick(w.Image2[1], Qt::LeftButton); stroke(w, r, 1 + r() % 8); }},
+    {"Line", 6, [](Form1 &w, std::mt19937 &r) { QTest::mouseClick(w.Image2[2], Qt::LeftButton); stroke(w, r, 2); }},
+    {"Far", 0, [](Form1 &w, std::mt19937 &) { // points no mouse event carries
         w.Picture1_Mousedown(1, 0, -1.5f, 1e9f), w.Picture1_MouseMove(1, 0, 1e9f, -1e9f), w.Picture1_MouseUp(1, 0, -1e9f, 0.5f);
         w.Picture6_mousedown(1, 0, -3.0f, 1e7f); }},
-    {"Palette", 8, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) { QTest::mousePress(w.Picture6, r() % 2 ? Qt::LeftButton : Qt::RightButton, {}, anywhere(w.Picture6, r)); }},
-    {"Swatch", 6, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &) { static unsigned next = 0; QTest::mousePress(w.Picture2[next++ % 16], Qt::LeftButton); }},
-    {"Texture", 4, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &r) { QTest::mousePress(w.Picture7, r() % 2 ? Qt::LeftButton : Qt::RightButton); }},
-    {"Thickness", 3, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &) { QTest::mouseClick(w.Picture4, Qt::LeftButton); }},
-    {"Copy", 1, CanvasAfter::Kept, [](Form1 &w, std::mt19937 &) { QTest::mouseDClick(w.Picture6, Qt::LeftButton); }},
-    {"Mosaic", 2, CanvasAfter::Kept, pressing(&Form1::Command9)},
-    {"Next", 6, CanvasAfter::ShownAfresh, pressing(&Form1::Command4)},
-    {"Previous", 4, CanvasAfter::ShownAfresh, pressing(&Form1::Command3)},
-    {"Category", 4, CanvasAfter::ShownAfresh, pressing(&Form1::Command5)},
-    {"StartAgain", 2, CanvasAfter::ShownAfresh, pressing(&Form1::Command1)},
-    {"Undo", 8, CanvasAfter::Undone, pressing(&Form1::Command6)},
-    {"Fit", 3, CanvasAfter::FitToggled, pressing(&Form1::Command7)},
-    {"Save", 2, CanvasAfter::Kept, pressing(&Form1::Command10)},
-    {"Print", 1, CanvasAfter::Kept, pressing(&Form1::Command8)},
-    {"Open", 1, CanvasAfter::Kept, pressing(&Form1::Command11)},
-    {"Quit", 1, CanvasAfter::Kept, pressing(&Form1::Command2)}, // the service replaced: the session goes on
+    {"Palette", 8, [](Form1 &w, std::mt19937 &r) { QTest::mousePress(w.Picture6, r() % 2 ? Qt::LeftButton : Qt::RightButton, {}, anywhere(w.Picture6, r)); }},
+    {"Swatch", 6, [](Form1 &w, std::mt19937 &) { static unsigned next = 0; QTest::mousePress(w.Picture2[next++ % 16], Qt::LeftButton); }},
+    {"Texture", 4, [](Form1 &w, std::mt19937 &r) { QTest::mousePress(w.Picture7, r() % 2 ? Qt::LeftButton : Qt::RightButton); }},
+    {"Thickness", 3, [](Form1 &w, std::mt19937 &) { QTest::mouseClick(w.Picture4, Qt::LeftButton); }},
+    {"Copy", 1, [](Form1 &w, std::mt19937 &) { QTest::mouseDClick(w.Picture6, Qt::LeftButton); }},
+    {"Mosaic", 2, pressing(&Form1::Command9)},
+    {"Next", 6, pressing(&Form1::Command4)},
+    {"Previous", 4, pressing(&Form1::Command3)},
+    {"Category", 4, pressing(&Form1::Command5)},
+    {"StartAgain", 2, pressing(&Form1::Command1)},
+    {"Undo", 8, pressing(&Form1::Command6)},
+    {"Fit", 3, pressing(&Form1::Command7)},
+    {"Save", 2, pressing(&Form1::Command10)},
+    {"Print", 1, pressing(&Form1::Command8)},
+    {"Open", 1, pressing(&Form1::Command11)},
+    {"Quit", 1, pressing(&Form1::Command2)}, // the service replaced: the session goes on
 };
 // clang-format on
 
