@@ -9,20 +9,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
-    const QString path = dir.path() + QStringLiteral("/borra.txt");
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    }
-    QString line;
-    if (!readFirstLine(path, &line))
-        std::abort();
-    if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
-        std::abort();
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    if (!QString::fromUtf8(bytes.left(4096)).startsWith(line))
+    QFile file(dir.filePath(QStringLiteral("borra.txt")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+    file.close();
+    QString line;
+    if (!readFirstLine(file.fileName(), &line) || line.contains(QLatin1Char('\r')) ||
+        line.contains(QLatin1Char('\n')) || !QString::fromUtf8(bytes.left(4096)).startsWith(line))
         std::abort();
     return 0;
 }

@@ -12,11 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static int argc = 1;
     static char name[] = "fuzz_picture";
     static char *argv[] = {name, nullptr};
-    static QGuiApplication *app = [] {
+    [[maybe_unused]] static QGuiApplication *app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         return new QGuiApplication(argc, argv);
     }();
-    (void)app;
     QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

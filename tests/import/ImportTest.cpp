@@ -6,6 +6,7 @@
 #include "support/TempAppFolder.h"
 
 #include <QDirIterator>
+#include <QImageReader>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
@@ -120,13 +121,12 @@ const struct Source {
     {"shapes.svg", "SVG", nullptr},
 };
 
-// Writes the source's picture at `path`; gives how many drawings it holds.
-int write(const Source &source, const QString &path)
+// Writes the source's picture into `folder`; gives how many drawings it holds.
+int write(const Source &source, const TempAppFolder &folder)
 {
+    const QString path = folder.file(source.name);
     if (QByteArray(source.format) == "SVG") {
-        QFile svg(path);
-        svg.open(QIODevice::WriteOnly);
-        svg.write(R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
+        folder.writeText(source.name, R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
              <circle cx="250" cy="175" r="130" fill="#ddd" stroke="#222" stroke-width="1.5"/>
              <rect x="200" y="40" width="100" height="60" fill="none" stroke="#000"/></svg>)");
         return 1;
@@ -160,17 +160,15 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
     for (const Source &source : lineArt) {
         SCOPED_TRACE(source.name);
         const TempAppFolder folder;
-        const int drawings = write(source, folder.file(source.name));
+        const int drawings = write(source, folder);
         QString output;
         ASSERT_EQ(import(folder, {"nuevo", source.name}, &output), 0) << output.toStdString();
         EXPECT_TRUE(folder.exists("logos/nuevo.gif"));
         EXPECT_FALSE(folder.exists(QString("dibujos/nuevo/%1.gif").arg(drawings + 1)));
         for (int n = 1; n <= drawings; ++n) {
-            QFile file(folder.file(QString("dibujos/nuevo/%1.gif").arg(n)));
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << n;
-            const QByteArray gif = file.readAll();
-            EXPECT_TRUE(gif.startsWith("GIF"));
-            const QImage drawing = QImage::fromData(gif).convertToFormat(QImage::Format_RGB32);
+            const QString path = folder.file(QString("dibujos/nuevo/%1.gif").arg(n));
+            EXPECT_EQ(QImageReader(path).format(), "gif") << n;
+            const QImage drawing = QImage(path).convertToFormat(QImage::Format_RGB32);
             EXPECT_EQ(drawing.size(), QSize(1000, 700));
             const Areas areas = whiteAreas(drawing); // fails on a grey pixel
             EXPECT_TRUE(linesAtLeastThreeThick(drawing));

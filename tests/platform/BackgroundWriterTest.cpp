@@ -1,4 +1,5 @@
 #include "platform/BackgroundWriter.h"
+#include "support/Pictures.h"
 
 #include <QStringList>
 #include <future>
@@ -13,11 +14,7 @@ TEST(BackgroundWriter, PendingPicturesAreFewAndWritesKeepTheirOrder)
     std::promise<void> open;
     const std::shared_future<void> gate = open.get_future().share();
     QStringList written;
-    const auto plain = [](QRgb colour) {
-        QImage image(2, 2, QImage::Format_RGB32);
-        image.fill(colour);
-        return image;
-    };
+    const auto plain = [](int blue) { return plainPicture(2, 2, qRgb(0, 0, blue)); };
     {
         BackgroundWriter writer([&](const QImage &image, const QString &path) {
             gate.wait();
@@ -25,17 +22,17 @@ TEST(BackgroundWriter, PendingPicturesAreFewAndWritesKeepTheirOrder)
             return path != "b";
         });
         for (const auto &[path, blue] : {std::pair{"a", 1}, {"b", 2}})
-            writer.write(plain(qRgb(0, 0, blue)), path);
-        EXPECT_EQ(writer.pending("a"), plain(qRgb(0, 0, 1)));
-        EXPECT_EQ(writer.pending("b"), plain(qRgb(0, 0, 2)));
+            writer.write(plain(blue), path);
+        EXPECT_EQ(writer.pending("a"), plain(1));
+        EXPECT_EQ(writer.pending("b"), plain(2));
         EXPECT_TRUE(writer.pending("c").isNull());
-        auto third = std::async(std::launch::async, [&] { writer.write(plain(qRgb(0, 0, 3)), "a"); });
+        auto third = std::async(std::launch::async, [&] { writer.write(plain(3), "a"); });
         EXPECT_EQ(third.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
         open.set_value();
         third.wait();
         writer.waitFor("b");
         EXPECT_TRUE(writer.pending("b").isNull());
-        writer.write(plain(qRgb(0, 0, 4)), "c");
+        writer.write(plain(4), "c");
     }
     EXPECT_EQ(written, QStringList({"a1", "b2", "a3", "c4"}));
 }

@@ -151,13 +151,12 @@ inline QStringList stateOutOfRange(const Form1 &w)
     const CataloguePosition &at = WindowAccess::position(w);
     const qint64 categories = w.File1.listCount(), textures = w.File2.listCount(), n = at.drawing();
     const bool simple = w.categoryBaseName(at.category()).contains("peque");
-    const int texture = WindowAccess::paint(w).texture();
     const std::tuple<const char *, qint64, qint64, qint64> fields[] = {
         {"undo steps", qint64(w.undoHistory.size()), 0, 4},
         {"penWidth", WindowAccess::penWidth(w).width(), 1, 40},
         {"drawing", n, at.count() ? 1 : n, at.count() ? at.count() : n},
         {"category", at.category(), 0, categories ? categories - 1 : 0},
-        {"texture", texture, 0, textures ? textures - 1 : 0},
+        {"texture", WindowAccess::paint(w).texture(), 0, textures ? textures - 1 : 0},
         {"simpleMode", WindowAccess::simpleMode(w), simple, simple}};
     QStringList problems;
     for (const auto &[name, value, low, high] : fields)
@@ -166,18 +165,13 @@ inline QStringList stateOutOfRange(const Form1 &w)
     return problems;
 }
 
-// Empty for a whole 24-bit bitmap that loads, else what is wrong.
-inline QString bitmapProblem(const QByteArray &bytes)
+// Whether the bytes are a whole 24-bit bitmap that loads.
+inline bool wholeBitmap(const QByteArray &bytes)
 {
-    if (bytes.size() < 54 || !bytes.startsWith("BM"))
-        return "not a bitmap";
-    if (qFromLittleEndian<quint32>(bytes.constData() + 2) != quint32(bytes.size()))
-        return "its header gives another size than the file's";
-    if (qFromLittleEndian<quint16>(bytes.constData() + 28) != 24)
-        return "not 24 bits per pixel";
-    if (QImage::fromData(bytes, "BMP").isNull())
-        return "does not load";
-    return {};
+    return bytes.size() >= 54 && bytes.startsWith("BM") &&
+           qFromLittleEndian<quint32>(bytes.constData() + 2) == quint32(bytes.size()) &&
+           qFromLittleEndian<quint16>(bytes.constData() + 28) == 24 &&
+           !QImage::fromData(bytes, "BMP").isNull();
 }
 
 // Every entry under the root: a file with its bytes, anything else (a folder,
@@ -220,8 +214,8 @@ inline QStringList problems(const std::map<QString, QByteArray> &before,
             continue;
         if (file && (kept.match(path).hasMatch() ||
                      (saved.match(path).hasMatch() && was == before.end()))) {
-            if (const QString wrong = bitmapProblem(is); !wrong.isEmpty())
-                found << path + ": " + wrong;
+            if (!wholeBitmap(is))
+                found << path + ": not a whole 24-bit bitmap";
         } else if (was != before.end() || (path != "app" && path != "app/Misdibujos")) {
             found << (was == before.end() ? "new: " : "changed: ") + path;
         }
