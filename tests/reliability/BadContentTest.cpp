@@ -22,6 +22,11 @@ struct BadContentCase {
     QString target, how, childName = "Ana";
 };
 
+void PrintTo(const BadContentCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
 std::vector<BadContentCase> allCases()
 {
     // clang-format off
