@@ -24,7 +24,7 @@ TEST_F(Navigation, DrawingButtonsRunRoundTheCategory)
         button->click();
         EXPECT_EQ(WindowAccess::position(w).drawing(), expected);
     }
-    EXPECT_FALSE(app.exists("dibujos/casas/0.bmp"));
+    EXPECT_TRUE(fileImage("dibujos/casas/0.bmp").isNull());
 }
 
 // A drawing painted on is kept when left and resumed on return (as
