@@ -31,12 +31,10 @@ class CanvasWindow : public MainWindowFixture
 {
 protected:
     // A mouse event as the platform delivers it, the buttons held given as the
-    // program codes them (1 left, 2 right, 4 middle).
+    // program codes them (1 left, 2 right, 4 middle: Qt's own values).
     void sendMouse(QEvent::Type type, int buttons, QPointF at) const
     {
-        const Qt::MouseButtons held = Qt::MouseButtons::fromInt(
-            (buttons & 1 ? int(Qt::LeftButton) : 0) | (buttons & 2 ? int(Qt::RightButton) : 0) |
-            (buttons & 4 ? int(Qt::MiddleButton) : 0));
+        const Qt::MouseButtons held = Qt::MouseButtons::fromInt(buttons);
         const auto changed = type == QEvent::MouseMove
                                  ? Qt::NoButton
                                  : static_cast<Qt::MouseButton>(held.toInt() & -held.toInt());

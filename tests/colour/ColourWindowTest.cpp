@@ -58,7 +58,7 @@ TEST_F(ColourWindow, PalettePressRefillsTheStripASwatchPressLeavesIt)
         WindowAccess::simpleMode(w) = simple;
         sounds->clear();
         QTest::mousePress(control, button, {}, at);
-        SCOPED_TRACE(testing::Message() << Qt::hex << current);
+        SCOPED_TRACE(testing::Message() << std::hex << current);
         EXPECT_EQ(WindowAccess::paint(w).rgb(), current);
         EXPECT_EQ(w.Picture1->fillColor(), fill);
         EXPECT_EQ(w.Picture2[0]->point(QPointF(30, 30)) | 0xFF000000, strip);
