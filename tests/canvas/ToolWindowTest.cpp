@@ -64,8 +64,9 @@ TEST_F(ToolWindow, EachToolIconChoosesItsToolAndMovesTheAnimationOverIt)
     EXPECT_TRUE(sounds->isEmpty());
 }
 
-// The canvas's pointer is the template's arrow at 32 pixels, its tip the hot spot
-// and white see-through. Start-up makes it from the red arrow by averaging, so
+// The canvas's pointer is the template's arrow at 32 pixels (a closed red arrow,
+// checked here through the pointer made of it), its tip the hot spot and white
+// see-through. Start-up makes it from the red arrow by averaging, so
 // its edges are half-tones; each colour pick refills a copy of the arrow and
 // scales it keeping pure colours, so black is followed by any colour, and white
 // leaves the outline alone.
