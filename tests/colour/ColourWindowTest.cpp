@@ -17,12 +17,8 @@ protected:
     {
         writeTwoCategories();
         Form1 &w = loadOnScreen(1024, 768);
-        QImage palette(40, 10, QImage::Format_RGB32);
-        for (int x = 0; x < 40; ++x)
-            for (int y = 0; y < 10; ++y)
-                palette.setPixel(
-                    x, y, QList<QRgb>{qRgb(250, 10, 100), 0, qRgb(0, 0, 255), 0xFFFFFF}[x / 10]);
-        w.Picture6->setPicture(palette);
+        const QImage palette = textPicture({"r#b."}, {{'r', qRgb(250, 10, 100)}, {'b', 0xFF}});
+        w.Picture6->setPicture(palette.scaled(40, 10));
         return w;
     }
     // What the thickness indicator shows dx pixels right of its dot's centre.
