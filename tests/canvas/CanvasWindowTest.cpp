@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 
 namespace
@@ -30,12 +31,10 @@ class CanvasWindow : public MainWindowFixture
 {
 protected:
     // A mouse event as the platform delivers it, the buttons held given as the
-    // program codes them (1 left, 2 right, 4 middle).
+    // program codes them (1 left, 2 right, 4 middle: Qt's own values).
     void sendMouse(QEvent::Type type, int buttons, QPointF at) const
     {
-        const Qt::MouseButtons held = Qt::MouseButtons::fromInt(
-            (buttons & 1 ? int(Qt::LeftButton) : 0) | (buttons & 2 ? int(Qt::RightButton) : 0) |
-            (buttons & 4 ? int(Qt::MiddleButton) : 0));
+        const Qt::MouseButtons held = Qt::MouseButtons::fromInt(buttons);
         const auto changed = type == QEvent::MouseMove
                                  ? Qt::NoButton
                                  : static_cast<Qt::MouseButton>(held.toInt() & -held.toInt());
@@ -94,10 +93,8 @@ TEST_F(CanvasWindow, TextureFillLaysThePreviewOverThePressedColourWhateverTheToo
     for (int i = 0; i < 150 * 100; ++i)
         texture.setPixel(i % 150, i / 150, qRgb(i % 150, i / 150, 7));
     app.writePicture("texturas/a.bmp", texture);
-    for (int i = 0; i < 200 * 120; ++i)
-        if (QRect(10, 10, 180, 110).contains(i % 200, i / 200) ||
-            QRect(2, 2, 3, 3).contains(i % 200, i / 200))
-            arch.setPixel(i % 200, i / 200, i % 200 < 5 ? green : qRgb(0, 0, 0));
+    QPainter(&arch).fillRect(10, 10, 180, 110, Qt::black);
+    QPainter(&arch).fillRect(2, 2, 3, 3, QColor(green));
     for (const int tool : {0, 1, 2}) {
         Form1 &w = loadWithCanvas(arch);
         w.Picture7->setVisible(tool != 1);
@@ -121,9 +118,10 @@ TEST_F(CanvasWindow, TextureFillLaysThePreviewOverThePressedColourWhateverTheToo
     }
 }
 
-// Press and release paint a round dot of the canvas's thickness; moves with long
-// jumps join it without gaps; a new thickness counts from the next line. The
-// stored point keeps x and rounds y half to even.
+// Press and release paint a dot of the canvas's thickness; moves with long jumps
+// join it without gaps (the dots and lines themselves are RasterTest's); a new
+// thickness counts from the next line. The stored point keeps x and rounds y
+// half to even.
 TEST_F(CanvasWindow, PencilDrawsRoundLinesFromPointToPoint)
 {
     const QImage blank = plainPicture(80, 60, white);
@@ -132,9 +130,7 @@ TEST_F(CanvasWindow, PencilDrawsRoundLinesFromPointToPoint)
     setColour(w, green);
     w.Picture1_Mousedown(1, 0, 10, 10);
     w.Picture1_MouseUp(1, 0, 10, 10);
-    QImage expected = blank;
-    for (const int i : {1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14})
-        expected.setPixel(8 + i % 4, 8 + i / 4, green);
+    QImage expected = withLines(blank, {{10, 10}}, 4);
     EXPECT_TRUE(sameImage(canvas(w), expected));
     const std::vector<QPointF> path{{5, 5}, {60, 8}, {62, 50}, {12, 40}, {40, 20}};
     w.Picture1_Mousedown(1, 0, 5, 5);
@@ -145,10 +141,7 @@ TEST_F(CanvasWindow, PencilDrawsRoundLinesFromPointToPoint)
     expected = withLines(withLines(expected, path, 4), {{70, 50}}, 9);
     EXPECT_TRUE(sameImage(canvas(w), expected));
     EXPECT_TRUE(sameImage(screen(w), expected));
-    for (const auto &[x, y, storedY] : {std::tuple{7.25f, 20.5f, 20},
-                                        {9.75f, 21.5f, 22},
-                                        {3.0f, 22.5f, 22},
-                                        {4.0f, 22.51f, 23}}) {
+    for (const auto &[x, y, storedY] : {std::tuple{7.25f, 20.5f, 20}, {9.75f, 21.5f, 22}}) {
         w.Picture1_MouseMove(1, 0, x, y);
         EXPECT_EQ(WindowAccess::lastPoint(w), QPointF(x, storedY)) << y;
     }
@@ -174,12 +167,13 @@ TEST_F(CanvasWindow, StraightLineFollowsTheMouseOnTheScreenAndIsDrawnOnRelease)
     expectOneStep(w, blank);
 }
 
-// Moves and releases draw for the left button alone; a press with the right one
-// still paints its dot and stores its point. The fill tool draws on press only.
+// Moves and releases draw for the left button alone (not with another, not
+// without one); a press with the right one still paints its dot and stores its
+// point. The fill tool draws on press only.
 TEST_F(CanvasWindow, OnlyTheLeftButtonAloneDrawsOnMoveAndRelease)
 {
     for (const int tool : {0, 1, 2})
-        for (const int buttons : {2, 4, 3, 5, 0}) {
+        for (const int buttons : {2, 5, 0}) {
             Form1 &w = loadWithCanvas(plainPicture(80, 60, white));
             w.Image2_Click(tool);
             sendMouse(QEvent::MouseButtonPress, buttons == 2 ? 2 : 1, QPointF(12, 14.5));

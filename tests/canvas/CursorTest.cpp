@@ -1,37 +1,10 @@
 #include "canvas/CursorImage.h"
-#include "canvas/CursorTemplate.h"
-#include "canvas/FloodFill.h"
 #include "support/Pictures.h"
 
 namespace
 {
-constexpr QRgb black = 0xFF000000u, red = 0xFFFF0000u, white = 0xFFFFFFFFu, blue = 0xFF0000FFu;
+constexpr QRgb black = 0xFF000000u, white = 0xFFFFFFFFu;
 } // namespace
-
-// A 39-pixel arrow aimed at the top-left corner, mirrored across that diagonal,
-// in black, red and white only, fitting the template's 35 pixels: a border fill
-// from (5, 5) recolours exactly its red interior.
-TEST(CursorTemplate, IsAClosedRedArrowWithItsTipInTheCorner)
-{
-    const QImage arrow = makeCursorTemplate();
-    ASSERT_EQ(arrow.size(), QSize(39, 39));
-    QImage filled = arrow.copy();
-    floodFillBorder(filled, {5, 5}, black, blue);
-    QRect drawn;
-    int interior = 0;
-    for (int i = 0; i < 39 * 39; ++i) {
-        const int x = i % 39, y = i / 39;
-        const QRgb pixel = arrow.pixel(x, y);
-        ASSERT_TRUE(pixel == black || pixel == red || pixel == white) << x << "," << y;
-        ASSERT_EQ(pixel, arrow.pixel(y, x));
-        ASSERT_EQ(filled.pixel(x, y), pixel == red ? blue : pixel);
-        drawn |= pixel != white ? QRect(x, y, 1, 1) : QRect();
-        interior += pixel == red;
-    }
-    EXPECT_EQ(arrow.pixel(0, 0), black);
-    EXPECT_GE(interior, 150) << "room enough to show the colour";
-    EXPECT_TRUE(QRect(0, 0, 35, 35).contains(drawn) && drawn.width() >= 25);
-}
 
 // Three source pixels become one: AND, OR, the middle one, their mean; a mode
 // number outside 1 to 4 scales by nearest.

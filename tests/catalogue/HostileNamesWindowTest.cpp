@@ -78,17 +78,3 @@ TEST(HostileCategory, ChangesNothingButItsOwnCategoryFolder)
         }
     }
 }
-
-using FolderNamedLikeADrawing = MainWindowFixture;
-
-TEST_F(FolderNamedLikeADrawing, IsNeitherADrawingNorAKeptColouring)
-{
-    writeCategory("animales", 3);
-    QFile::remove(app.file("dibujos/animales/2.gif"));
-    app.makeFolder("dibujos/animales/2.gif");
-    app.writeText("dibujos/animales/1.bmp/x", "x");
-    Form1 &w = load();
-    EXPECT_EQ(WindowAccess::position(w).count(), 1) << "counting stops at the folder";
-    EXPECT_EQ(rgb(w.Picture8->picture()), fileImage("dibujos/animales/1.gif"));
-    EXPECT_TRUE(app.exists("dibujos/animales/1.bmp/x"));
-}

@@ -1,9 +1,9 @@
-#include "support/CatalogueFixture.h"
 #include "support/FileSizeLimit.h"
+#include "support/MainWindowFixture.h"
 
 #include <QPushButton>
 
-using KeptInBackground = CatalogueFixture;
+using KeptInBackground = MainWindowFixture;
 
 // A colouring left for the next drawing is there on an immediate return,
 // whether or not it has reached the disk yet, and on disk once the quit button

@@ -11,11 +11,12 @@
 
 using SavedWork = MainWindowFixture;
 
-// The camera keeps the canvas as a 24-bit bitmap named by the child and the
-// second, in "Misdibujos"; a save within the same second replaces it. Open hands
-// the newest file of the folder as it is then to the desktop, whatever its name;
-// quit keeps the colouring, as it changed.
-TEST_F(SavedWork, CameraOpenAndQuit)
+// The camera keeps the canvas as a bitmap named by the child and the second, in
+// "Misdibujos" (24 bits: tests/e2e/files_roundtrip.sh); a save within the same
+// second replaces it. Open hands
+// the newest file of the folder as it is then to the desktop, whatever its name.
+// (Quit keeps the colouring: tests/e2e/files_roundtrip.sh.)
+TEST_F(SavedWork, CameraAndOpen)
 {
     writeCategory("animales", 3);
     setting("guarda.txt", "SI");
@@ -27,10 +28,8 @@ TEST_F(SavedWork, CameraOpenAndQuit)
     userName = "Ana";
     Form1 &w = load();
     QStringList opened;
-    int quits = 0;
     w.clock = [] { return QDateTime(QDate(2012, 3, 5), QTime(9, 7, 3)); };
     w.openDocument = [&opened](const QUrl &url) { opened << url.toLocalFile(); };
-    w.quitProgram = [&quits] { ++quits; };
     w.Command11->click();
     EXPECT_EQ(opened, QStringList{app.file("Misdibujos/Ana 10-3-2012--10-0-0.bmp")});
     for (const QRgb colour : {qRgb(12, 34, 56), qRgb(0, 0, 200)}) {
@@ -38,15 +37,11 @@ TEST_F(SavedWork, CameraOpenAndQuit)
         w.Command10->click();
     }
     const QString saved = "Misdibujos/Ana 5-3-2012--9-7-3.bmp";
-    EXPECT_EQ(fileBytes(saved).mid(28, 2), QByteArray("\x18\0", 2)) << "24 bits per pixel";
     EXPECT_EQ(fileImage(saved), canvas(w));
     EXPECT_EQ(rgb(w.Picture1->picture()), canvas(w)) << "the colouring became the canvas's picture";
     EXPECT_EQ(QDir(app.file("Misdibujos")).entryList(QDir::Files).size(), 3);
     w.Command11->click();
     EXPECT_EQ(opened.last(), app.file(saved));
-    w.Command2->click();
-    EXPECT_EQ(quits, 1);
-    EXPECT_EQ(fileImage("dibujos/animales/1.bmp"), canvas(w));
 }
 
 // The canvas prints twip for twip from the printable area's left edge, centred

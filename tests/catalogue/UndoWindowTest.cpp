@@ -1,10 +1,12 @@
-#include "support/CatalogueFixture.h"
+#include "support/MainWindowFixture.h"
 
 #include <QPushButton>
 
+using UndoWindow = MainWindowFixture;
+
 // After a fill, four steps (kind, fill, kind, kind) come back to the exact canvases, then nothing;
 // undo marks a colouring to keep; a step comes back at the size shown after the fit toggle.
-TEST_F(CatalogueFixture, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtTheSizeShown)
+TEST_F(UndoWindow, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtTheSizeShown)
 {
     writeCategory("animales", 2);
     app.writePicture("texturas/a.bmp", lineDrawing(9, 7, 3));

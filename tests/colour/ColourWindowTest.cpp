@@ -17,18 +17,9 @@ protected:
     {
         writeTwoCategories();
         Form1 &w = loadOnScreen(1024, 768);
-        QImage palette(40, 10, QImage::Format_RGB32);
-        for (int x = 0; x < 40; ++x)
-            for (int y = 0; y < 10; ++y)
-                palette.setPixel(
-                    x, y, QList<QRgb>{qRgb(250, 10, 100), 0, qRgb(0, 0, 255), 0xFFFFFF}[x / 10]);
-        w.Picture6->setPicture(palette);
+        const QImage palette = textPicture({"r#b."}, {{'r', qRgb(250, 10, 100)}, {'b', 0xFF}});
+        w.Picture6->setPicture(palette.scaled(40, 10));
         return w;
-    }
-    static QRgb current(const Form1 &w) { return WindowAccess::paint(w).rgb(); }
-    static QRgb swatch(const Form1 &w, int i)
-    {
-        return w.Picture2[i]->point(QPointF(30, 30)) | 0xFF000000;
     }
     // What the thickness indicator shows dx pixels right of its dot's centre.
     static QRgb dotShown(Form1 &w, int dx = 0)
@@ -39,48 +30,41 @@ protected:
 };
 
 // A press on the palette with any button makes its colour current (black as
-// (1, 1, 1)), refills the strip from it, ends texture filling and shows the
-// thickness dot in it without keeping it.
-TEST_F(ColourWindow, PalettePressMakesTheColourCurrentWithItsShades)
+// (1, 1, 1)) and refills the strip from it; a swatch makes its own colour
+// current and leaves the strip, black from it becoming (4, 0, 0) in simple mode
+// only. Either ends texture filling and shows the thickness dot in the picked
+// colour without keeping it. A double click on the palette copies the canvas.
+TEST_F(ColourWindow, PalettePressRefillsTheStripASwatchPressLeavesIt)
 {
     Form1 &w = start();
     w.Picture4->show(); // as the pencil shows it
-    w.Picture7_MouseDown(1, 0, 10, 10);
-    const std::tuple<Qt::MouseButton, int, QRgb> rows[] = {{Qt::RightButton, 0, qRgb(250, 10, 100)},
-                                                           {Qt::MiddleButton, 1, qRgb(1, 1, 1)},
-                                                           {Qt::LeftButton, 2, qRgb(0, 0, 255)}};
-    for (const auto &[button, block, colour] : rows) {
+    const QRgb black = qRgb(0, 0, 0), nearBlack = qRgb(1, 1, 1), blue = qRgb(0, 0, 255);
+    // clang-format off
+    const std::tuple<QWidget *, QPoint, Qt::MouseButton, bool, QRgb, QRgb, QRgb> rows[] = {
+        // control, where, button, simple mode, current colour, fill colour and dot, strip
+        {w.Picture6, {5, 5}, Qt::RightButton, false, qRgb(250, 10, 100), qRgb(250, 10, 100), qRgb(250, 10, 100)},
+        {w.Picture6, {15, 5}, Qt::MiddleButton, false, nearBlack, black, nearBlack},
+        {w.Picture2[3], {3, 3}, Qt::LeftButton, false, qRgb(16, 16, 16), qRgb(16, 16, 16), nearBlack},
+        {w.Picture2[12], {3, 3}, Qt::LeftButton, false, black, black, nearBlack},
+        {w.Picture2[12], {3, 3}, Qt::LeftButton, true, qRgb(4, 0, 0), black, nearBlack},
+        {w.Picture6, {25, 5}, Qt::LeftButton, false, blue, blue, blue}};
+    // clang-format on
+    for (const auto &[control, at, button, simple, current, fill, strip] : rows) {
+        w.Picture7_MouseDown(1, 0, 10, 10);
+        WindowAccess::simpleMode(w) = simple;
         sounds->clear();
-        QTest::mousePress(w.Picture6, button, {}, QPoint(10 * block + 5, 5));
-        EXPECT_EQ(current(w), colour);
-        EXPECT_EQ(w.Picture1->fillColor(), block == 1 ? qRgb(0, 0, 0) : colour);
-        EXPECT_EQ(swatch(w, 0), colour);
+        QTest::mousePress(control, button, {}, at);
+        SCOPED_TRACE(testing::Message() << std::hex << current);
+        EXPECT_EQ(WindowAccess::paint(w).rgb(), current);
+        EXPECT_EQ(w.Picture1->fillColor(), fill);
+        EXPECT_EQ(w.Picture2[0]->point(QPointF(30, 30)) | 0xFF000000, strip);
         EXPECT_TRUE(WindowAccess::paint(w).paintsColour());
-        EXPECT_EQ(dotShown(w), colour);
+        EXPECT_EQ(dotShown(w), control == w.Picture6 ? current : fill);
         EXPECT_EQ(*sounds, QStringList{app.file("sonidos/sonido4.wav")});
     }
     w.Picture4->refresh();
     EXPECT_EQ(dotShown(w), qRgb(255, 0, 0)) << "the start image's red dot";
-}
-
-// A swatch makes its own colour current and leaves the strip; black from a
-// swatch becomes (4, 0, 0) in simple mode only. A double click on the palette
-// copies the canvas as coloured.
-TEST_F(ColourWindow, SwatchPressLeavesTheStripAndDoubleClickCopiesTheCanvas)
-{
-    Form1 &w = start();
-    QTest::mousePress(w.Picture6, Qt::LeftButton, {}, QPoint(15, 5)); // black: dark swatches black
-    for (const bool simple : {false, true}) {
-        WindowAccess::simpleMode(w) = simple;
-        QTest::mousePress(w.Picture2[3], Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_EQ(current(w), qRgb(16, 16, 16));
-        QTest::mousePress(w.Picture2[12], Qt::LeftButton, {}, QPoint(3, 3));
-        EXPECT_EQ(current(w), simple ? qRgb(4, 0, 0) : qRgb(0, 0, 0));
-        EXPECT_EQ(w.Picture1->fillColor(), qRgb(0, 0, 0));
-        EXPECT_EQ(swatch(w, 0), qRgb(1, 1, 1));
-    }
-    EXPECT_EQ(sounds->size(), 5);
-    w.Picture1->image().setPixel(20, 12, qRgb(0, 0, 255));
+    w.Picture1->image().setPixel(20, 12, blue);
     QTest::mouseClick(w.Picture6, Qt::LeftButton, {}, QPoint(5, 5)); // a double-click's first press
     QTest::mouseDClick(w.Picture6, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
@@ -88,8 +72,8 @@ TEST_F(ColourWindow, SwatchPressLeavesTheStripAndDoubleClickCopiesTheCanvas)
 }
 
 // Each click on the indicator gives the canvas and the indicator the next
-// thickness (4, 6, ... 40, then 1); its dot shows the thickness and colour, and
-// the wrap clears the dots.
+// thickness (the steps are PenWidth's); its dot shows the thickness and colour,
+// and the wrap clears the dots.
 TEST_F(ColourWindow, IndicatorClicksSetTheThicknessAndShowIt)
 {
     Form1 &w = start();
@@ -109,22 +93,27 @@ TEST_F(ColourWindow, IndicatorClicksSetTheThicknessAndShowIt)
 
 // Presses on the texture preview show the texture they step to (the first only
 // switches to texture filling, the stepping is PaintChoice's); a colour pick
-// switches back. A file that is no picture leaves the preview.
-TEST_F(ColourWindow, TexturePressesSwitchThenStepRoundTheList)
+// switches back. A file that is no picture leaves the preview. The second press
+// of a double click is no second press: after a colour pick, a double click
+// only switches to textures. (On the canvas one double click is one painting
+// step: tests/e2e/canvas_click.sh.)
+TEST_F(ColourWindow, TexturePressesShowWhatTheyStepTo)
 {
     const QRgb a = qRgb(200, 0, 0), b = qRgb(0, 200, 0), c = qRgb(0, 0, 200);
     app.writePicture("texturas/a.png", plainPicture(12, 12, a));
-    app.writePicture("texturas/B.png", plainPicture(12, 12, b)); // name order ignores case
+    app.writePicture("texturas/b.png", plainPicture(12, 12, b));
     app.writeText("texturas/b2.txt", "not a picture");
     app.writePicture("texturas/c.png", plainPicture(12, 12, c));
     Form1 &w = start();
-    const std::pair<int, QRgb> presses[] = {{2, a}, {1, b}, {1, b}, {1, c}, {1, a},
-                                            {2, c}, {2, c}, {0, c}, {1, c}, {2, b}};
+    const std::pair<int, QRgb> presses[] = {{2, a}, {1, b}, {1, b}, {1, c}, {2, c},
+                                            {2, b}, {2, a}, {0, a}, {3, a}};
     for (const auto &[button, shown] : presses) {
-        if (button == 0)
-            QTest::mousePress(w.Picture6, Qt::LeftButton, {}, QPoint(5, 5));
+        if (button == 3) // a double click
+            QTest::mouseClick(w.Picture7, Qt::LeftButton, {}, QPoint(4, 4)),
+                QTest::mouseDClick(w.Picture7, Qt::LeftButton, {}, QPoint(4, 4));
         else
-            QTest::mousePress(w.Picture7, Qt::MouseButton(button), {}, QPoint(4, 4));
+            QTest::mousePress(button ? w.Picture7 : w.Picture6,
+                              button ? Qt::MouseButton(button) : Qt::LeftButton, {}, QPoint(4, 4));
         EXPECT_EQ(w.Picture7->image().pixel(3, 3), shown);
         EXPECT_EQ(WindowAccess::paint(w).paintsColour(), button == 0);
     }
@@ -144,13 +133,13 @@ TEST_F(ColourWindow, MosaicLinesAreDrawnOverTheColouringAndKept)
     const QImage canvas = w.Picture1->image();
     std::vector<int> perFifth(10, 0);
     int other = 0;
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 400; ++x) {
-            const bool line = canvas.pixel(x, y) == 0xFFFBFBFB;
-            other += !line && canvas.pixel(x, y) != qRgb(0, 200, 0);
-            perFifth[x / 80] += line && y == 0;
-            perFifth[5 + y / 60] += line && x == 0;
-        }
+    for (int i = 0; i < 400 * 300; ++i) {
+        const int x = i % 400, y = i / 400;
+        const bool line = canvas.pixel(x, y) == 0xFFFBFBFB;
+        other += !line && canvas.pixel(x, y) != qRgb(0, 200, 0);
+        perFifth[x / 80] += line && y == 0;
+        perFifth[5 + y / 60] += line && x == 0;
+    }
     EXPECT_EQ(other, 0);
     for (int fifth = 0; fifth < 10; ++fifth)
         EXPECT_GE(perFifth[fifth], 5) << fifth; // a line 9 pixels thick, its end rounded

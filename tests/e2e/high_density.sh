@@ -5,7 +5,6 @@
 # and the kept colouring has the screen's pixels.
 source "$(dirname "$0")/lib.sh"
 
-MARK='rgb(17,201,99)'
 make_app_folder "$1"
 write_drawing "$APP/dibujos/animales/1.gif" 600 400 -stroke none -fill "$MARK" -draw "rectangle 60,60 62,62"
 echo NO >"$APP/configuracion/borra.txt"
@@ -13,15 +12,8 @@ start_display 3840x2160
 export QT_SCALE_FACTOR=2
 start_program
 pass_title_by_keyboard Ana
-for _ in $(seq 1 150); do
-    screenshot "$WORK/before.png"
-    mark=$("$CONVERT" "$WORK/before.png" -fill black +opaque "$MARK" -fill white -opaque "$MARK" -format '%@' info: |
-        sed -n 's/^3x3+\([0-9]*\)+\([0-9]*\)$/\1 \2/p')
-    [ -n "$mark" ] && break
-    sleep 0.2
-done
-[ -n "$mark" ] || { fail "no 3 x 3 mark on the screen"; finish "$WORK/before.png"; }
-read -r mx my <<<"$mark"
+read -r bw bh mx my < <(wait_for_colour_box "$WORK/before.png" "$MARK" 0 3) && [ "$bw $bh" = "3 3" ] ||
+    { fail "no 3 x 3 mark on the screen: ${bw:-} ${bh:-}"; finish "$WORK/before.png"; }
 # Drawing (320, 101), just right of the line at 300: a position taken in the
 # layout's pixels instead of the screen's would land left of the line.
 xdotool mousemove $((mx + 260)) $((my + 41)) click 1
@@ -31,7 +23,7 @@ for at in "525 325 255,0,0" "244 0 255,0,0" "240 0 0,0,0" "41 41 255,255,255"; d
     expect_pixel "$WORK/after.png" $((mx + dx)) $((my + dy)) "$colour"
 done
 kill -TERM "$PROGRAM" # a way out that keeps the colouring
-for _ in $(seq 1 300); do kill -0 "$PROGRAM" 2>/dev/null || break; sleep 0.1; done
+wait_until '! running' || fail "SIGTERM did not end the program"
 "$CONVERT" "$APP/dibujos/animales/1.bmp" "$WORK/kept.png" || fail "no kept colouring"
 [ "$(identify -format %wx%h "$WORK/kept.png")" = 600x400 ] || fail "kept at $(identify -format %wx%h "$WORK/kept.png")"
 expect_pixel "$WORK/kept.png" 320 101 "255,0,0"

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "support/MainWindowFixture.h"
-
-using CatalogueFixture = MainWindowFixture;
