@@ -13,10 +13,12 @@
 # Installed as tintaro-import as well, it runs the import tool on that copy (see
 # the end).
 #
-# TINTARO_INSTALL_ROOT overrides the installed folder (used by the package test).
+# The installed folder is opt/tintaro two levels above the folder this launcher
+# is in (/usr/bin gives /opt/tintaro), so that a package unpacked elsewhere
+# starts its own program.
 set -eu
 
-root=${TINTARO_INSTALL_ROOT:-/opt/tintaro}
+root=$(cd "$(dirname "$(readlink -f "$0")")/../../opt/tintaro" 2>/dev/null && pwd) || root=/opt/tintaro
 data_home=${XDG_DATA_HOME:-}
 case $data_home in
 /*) ;;

@@ -68,7 +68,6 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 give_home() { [ ${#as_user[@]} -eq 0 ] || chown -R "$user:" "$HOME"; }
 give_home
-export TINTARO_INSTALL_ROOT=$OPT
 # The desktop's opener notes what the open button asked for.
 printf '#!/bin/sh\necho "$1" >"$HOME/opened"\n' >"$WORK/bin/xdg-open"
 chmod 755 "$WORK/bin/xdg-open"
