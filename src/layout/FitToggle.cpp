@@ -36,9 +36,8 @@ void Form1::Command7_Click()
     // Each presentation starts from the drawing as loaded from disk...
     Picture1->setAutoRedraw(true);
     if (naturalSizeShown) {
-        Picture1->paintPicture(Picture8->picture(),
-                               QRectF(0, 0, Picture1->scaleWidth(), Picture1->scaleHeight()),
-                               StretchMode::And);
+        // Painted over whole: the canvas before is kept above, not copied.
+        Picture1->paintPictureOver(Picture8->picture(), StretchMode::And);
         naturalSizeShown = false;
     } else {
         // The canvas sizes itself to the drawing.

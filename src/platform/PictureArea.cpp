@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -226,6 +227,28 @@ void PictureArea::paintPicture(const QImage &source, QRectF targetRect, StretchM
     painter.drawImage(pixels.topLeft() - corner, scaled);
     painter.end();
     changed(pixels & persistent.rect());
+}
+
+void PictureArea::paintPictureOver(const QImage &source, StretchMode mode, QImage memory)
+{
+    if (!retained) {
+        paintPicture(source, QRectF(0, 0, scaleWidth(), scaleHeight()), mode);
+        return;
+    }
+    if (source.isNull())
+        return;
+    const QSize size = imageSize().expandedTo(QSize(1, 1));
+    if (!imageMade || persistent.size() != size || !persistent.isDetached()) {
+        if (persistent.size() != size)
+            overlay.release();
+        if (memory.size() == size && memory.format() == QImage::Format_RGB32 && memory.isDetached())
+            persistent = std::move(memory);
+        else
+            persistent = QImage(size, QImage::Format_RGB32);
+        imageMade = true;
+    }
+    stretchInto(source, persistent, mode);
+    changed(persistent.rect());
 }
 
 qint64 PictureArea::point(QPointF at) const
