@@ -116,13 +116,19 @@ void PictureArea::setImage(const QImage &newImage)
 {
     if (newImage.isNull())
         return;
-    syncImageSize();
     const QImage rgb = newImage.format() == QImage::Format_RGB32
                            ? newImage
                            : newImage.convertToFormat(QImage::Format_RGB32);
-    if (rgb.size() == persistent.size()) {
+    const QSize size = imageSize().expandedTo(QSize(1, 1));
+    if (rgb.size() == size) {
+        // It takes the old image's place whole: no image of the new size is
+        // made for it first.
+        if (persistent.size() != size)
+            overlay.release();
         persistent = rgb;
+        imageMade = true;
     } else {
+        syncImageSize();
         persistent.fill(background);
         QPainter painter(&persistent);
         painter.drawImage(0, 0, rgb);
