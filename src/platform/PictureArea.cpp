@@ -1,5 +1,7 @@
 #include "platform/PictureArea.h"
 
+#include "platform/LargeImage.h"
+
 #include "platform/Raster.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
@@ -250,7 +252,7 @@ void PictureArea::paintPictureOver(const QImage &source, StretchMode mode, QImag
         if (memory.size() == size && memory.format() == QImage::Format_RGB32 && memory.isDetached())
             persistent = std::move(memory);
         else
-            persistent = QImage(size, QImage::Format_RGB32);
+            persistent = largeImage(size, QImage::Format_RGB32);
         imageMade = true;
     }
     stretchInto(source, persistent, mode);
@@ -346,7 +348,7 @@ void PictureArea::syncImageSize() const
 {
     const QSize size = imageSize().expandedTo(QSize(1, 1));
     if (!imageMade) {
-        persistent = QImage(size, QImage::Format_RGB32);
+        persistent = largeImage(size, QImage::Format_RGB32);
         persistent.fill(background);
         if (!backgroundPicture.isNull()) {
             QPainter painter(&persistent);
@@ -357,7 +359,7 @@ void PictureArea::syncImageSize() const
     }
     if (size == persistent.size())
         return;
-    QImage resized(size, QImage::Format_RGB32);
+    QImage resized = largeImage(size, QImage::Format_RGB32);
     resized.fill(background);
     QPainter painter(&resized);
     painter.drawImage(0, 0, persistent);

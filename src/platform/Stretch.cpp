@@ -1,5 +1,7 @@
 #include "platform/Stretch.h"
 
+#include "platform/LargeImage.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -143,7 +145,7 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
     // shared rather than copied (a kept colouring shown on a fitted canvas).
     if (src.size() == QSize(width, height))
         return src.convertToFormat(QImage::Format_RGB32);
-    QImage dest(width, height, QImage::Format_RGB32);
+    QImage dest = largeImage(QSize(width, height), QImage::Format_RGB32);
     if (dest.isNull())
         return {};
     stretchInto(src, dest, mode);
