@@ -35,6 +35,11 @@ QImage largeImage(QSize size, QImage::Format format)
         munmap(reinterpret_cast<void *>(start + length), first + reserved - (start + length));
     auto *pixels = reinterpret_cast<uchar *>(start);
     madvise(pixels, length, MADV_HUGEPAGE); // a hint: without it, ordinary pages
+#ifdef MADV_POPULATE_WRITE
+    // The pixels are about to be set, every one: their pages come in one
+    // call (the few that are not large pages included), not a fault each.
+    madvise(pixels, length, MADV_POPULATE_WRITE);
+#endif
     struct Mapping {
         void *start;
         std::size_t length;
