@@ -41,7 +41,7 @@ TEST(StretchImage, ShrinksByEachModesRule)
 }
 
 // Enlarging (or keeping the size), every mode copies the pixel under each
-// destination pixel's centre, and the result is opaque.
+// destination pixel's centre, into a new image or one given, and the result is opaque.
 TEST(StretchImage, EnlargesByCopyingThePixelUnderEachCentre)
 {
     const QImage argb = source().convertToFormat(QImage::Format_ARGB32);
@@ -55,5 +55,11 @@ TEST(StretchImage, EnlargesByCopyingThePixelUnderEachCentre)
         EXPECT_EQ(result.format(), QImage::Format_RGB32);
         EXPECT_TRUE(sameImage(result, expected)) << "mode " << int(mode);
         EXPECT_TRUE(sameImage(stretchImage(source(), 6, 2, mode), source())) << int(mode);
+        for (const QSize size : {QSize(9, 3), QSize(6, 2)}) {
+            QImage into(size, QImage::Format_RGB32); // memory already there
+            into.fill(Qt::black);
+            stretchInto(argb, into, mode);
+            EXPECT_TRUE(sameImage(into, size.width() == 9 ? expected : source())) << int(mode);
+        }
     }
 }
