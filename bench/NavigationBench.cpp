@@ -11,8 +11,9 @@
 // bench/navigation.sh builds and runs it.
 
 #include "app/Form1.h"
-#include "support/WindowAccess.h"
+#include "platform/LeanMemory.h"
 #include "platform/PictureIO.h"
+#include "support/WindowAccess.h"
 
 #include <QApplication>
 #include <QDir>
@@ -115,6 +116,7 @@ public:
 
 int main(int argc, char **argv)
 {
+    keepLargeBlocksApart(); // as the program does: large blocks come fresh from the system
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

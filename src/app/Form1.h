@@ -100,12 +100,16 @@ public:
     void beginDrawingVisit();
     DrawingVisit shownVisit;
     UndoHistory undoHistory; // the last four painting steps
-    // The fit toggle's last press on the drawing shown: the canvas before it and
-    // the canvas it made, so that the next press can give the first back exactly.
+    // The fit toggle's last press on the drawing shown: the canvas before it,
+    // and how to tell the canvas it made (not the canvas itself, which would
+    // be a second canvas of memory, and a copy at the next press), so that the
+    // next press can give the first back exactly.
     struct FitToggleMemory {
         DrawingVisit visit;
         QImage before;
-        QImage shown;
+        qint64 shownKey = 0;  // QImage::cacheKey: changes with every change of the pixels
+        size_t shownHash = 0; // the pixels', when they were changed back
+        QSize shownSize;
     } fitMemory;
 
     // ---- Canvas and tools -------------------------------------------------

@@ -22,6 +22,11 @@ QImage presentation(const QImage &drawing, QSize size, QRgb paper)
     painter.drawImage(0, 0, drawing);
     return shown;
 }
+
+size_t pixelHash(const QImage &image)
+{
+    return qHashBits(image.constBits(), static_cast<size_t>(image.sizeInBytes()));
+}
 } // namespace
 
 void Form1::Command7_Click()
@@ -29,35 +34,44 @@ void Form1::Command7_Click()
     const QImage before = Picture1->image();
     // Undo takes steps painted before the toggle back on the canvas they left.
     undoHistory.canvasReplaced(before, shownVisit);
+    // Pressed again with nothing painted since, the toggle gives back the
+    // canvas it found, pixel for pixel; a canvas with colouring the drawing as
+    // loaded does not have is carried over by a stretch that keeps every
+    // colour exact and every outline closed; otherwise the drawing is shown
+    // afresh. Decided before the new canvas is made, so that at most two
+    // canvases are held at once: the one before and the new one.
+    const bool untouched =
+        fitMemory.visit == shownVisit && before.size() == fitMemory.shownSize &&
+        (before.cacheKey() == fitMemory.shownKey || pixelHash(before) == fitMemory.shownHash);
+    QImage found = untouched ? std::move(fitMemory.before) : QImage();
+    fitMemory = {};
+    const bool coloured = !untouched && before != presentation(Picture8->picture(), before.size(),
+                                                               Picture1->backColor());
+
     const int frameWidth = widthTwips(Picture5);
     const int frameHeight = heightTwips(Picture5);
     setWidthTwips(Picture1, frameWidth - 120);
     setHeightTwips(Picture1, frameHeight - 120);
-    // Each presentation starts from the drawing as loaded from disk...
     Picture1->setAutoRedraw(true);
     if (naturalSizeShown) {
-        Picture1->paintPicture(Picture8->picture(),
-                               QRectF(0, 0, Picture1->scaleWidth(), Picture1->scaleHeight()),
-                               StretchMode::And);
         naturalSizeShown = false;
     } else {
-        // The canvas sizes itself to the drawing.
+        // The canvas sizes itself to the drawing (the picture is shared, not copied).
         Picture1->setPicture(Picture8->picture());
         naturalSizeShown = true;
     }
-    Picture1->setAutoRedraw(false);
-
-    // ... and keeps the colouring. Pressed again with nothing painted since, the
-    // toggle gives back the canvas it found, pixel for pixel; a canvas with
-    // colouring the drawing as loaded does not have is carried over by a
-    // stretch that keeps every colour exact and every outline closed.
-    const QSize size = Picture1->image().size();
-    const bool untouched = fitMemory.visit == shownVisit && before == fitMemory.shown;
-    if (untouched && fitMemory.before.size() == size)
-        Picture1->setImage(fitMemory.before);
-    else if (before != presentation(Picture8->picture(), before.size(), Picture1->backColor()))
+    const QSize size(static_cast<int>(Picture1->scaleWidth()),
+                     static_cast<int>(Picture1->scaleHeight()));
+    if (!found.isNull() && found.size() == size)
+        Picture1->setImage(found);
+    else if (coloured)
         Picture1->setImage(stretchImage(before, size.width(), size.height(), StretchMode::Darkest));
-    fitMemory = {shownVisit, before, Picture1->image()};
+    else if (!naturalSizeShown)
+        // Painted over whole: the canvas before is kept above, not copied.
+        Picture1->paintPictureOver(Picture8->picture(), StretchMode::And);
+    Picture1->setAutoRedraw(false);
+    const QImage &shown = Picture1->image();
+    fitMemory = {shownVisit, before, shown.cacheKey(), pixelHash(shown), shown.size()};
 
     setTopTwips(Picture1, centredOffset(frameHeight, heightTwips(Picture1)));
     setLeftTwips(Picture1, centredOffset(frameWidth, widthTwips(Picture1)));

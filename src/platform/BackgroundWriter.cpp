@@ -3,7 +3,6 @@
 #include "platform/PictureIO.h"
 
 #include <algorithm>
-#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <utility>
@@ -25,7 +24,6 @@ BackgroundWriter::~BackgroundWriter()
 
 void BackgroundWriter::write(const QImage &image, const QString &path)
 {
-    QImage copy;
     {
         std::unique_lock lock(mutex);
         // At most two pictures on their way, each a canvas of memory: on a
@@ -37,18 +35,15 @@ void BackgroundWriter::write(const QImage &image, const QString &path)
             changed.wait(lock, [this] { return jobs.size() < maxPending; });
             hurried = false;
         }
-        copy = std::exchange(spare, QImage());
-    }
-    if (copy.size() == image.size() && copy.format() == image.format() &&
-        copy.bytesPerLine() == image.bytesPerLine())
-        std::memcpy(copy.bits(), image.constBits(), static_cast<std::size_t>(image.sizeInBytes()));
-    else
-        copy = image.copy();
-    {
-        const std::lock_guard lock(mutex);
-        jobs.push_back({copy, path, std::chrono::steady_clock::now()});
+        jobs.push_back({image, path, std::chrono::steady_clock::now()});
     }
     changed.notify_all();
+}
+
+QImage BackgroundWriter::takeSpare()
+{
+    const std::lock_guard lock(mutex);
+    return std::exchange(spare, QImage());
 }
 
 QImage BackgroundWriter::pending(const QString &path) const
@@ -104,8 +99,8 @@ void BackgroundWriter::run()
         writeOne(job.image, job.path);
         job.image = QImage();
         lock.lock();
-        // Kept only when nobody else shares the pixels (a picture shown
-        // from pending()).
+        // Kept only when nobody else shares the pixels (the canvas it was,
+        // a picture shown from pending()).
         QImage done = std::move(jobs.front().image);
         if (done.isDetached())
             spare = std::move(done);

@@ -26,8 +26,15 @@ public:
     BackgroundWriter(const BackgroundWriter &) = delete;
     BackgroundWriter &operator=(const BackgroundWriter &) = delete;
 
-    // Hands a copy of a picture over; the caller's image stays its own.
+    // Hands a picture over. It is shared, not copied: the caller's image stays
+    // its own, and drawing on it copies it first (Qt's images share their
+    // pixels until one of them changes).
     void write(const QImage &image, const QString &path);
+    // The pixels of the last picture written, once nobody else holds them:
+    // memory in use already, for the next picture of that size (a canvas
+    // painted anew), at a fraction of fresh memory's page faults. Null when
+    // there are none; the writer keeps no copy.
+    QImage takeSpare();
     // The picture of the newest write to `path` not finished yet, as it will
     // read back from the file (Format_RGB32); null when none is waiting.
     QImage pending(const QString &path) const;
@@ -49,9 +56,7 @@ private:
     std::condition_variable changed;
     std::deque<Job> jobs; // the front one is being written
     static constexpr std::size_t maxPending = 2;
-    // The pixels of the last write done, kept for the next one: copying into
-    // memory already in use costs a fraction of fresh memory's page faults.
-    QImage spare;
+    QImage spare; // see takeSpare()
     bool stopping = false;
     bool hurried = false; // someone waits: no grace before the next write
     std::thread worker;

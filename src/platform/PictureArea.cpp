@@ -1,5 +1,7 @@
 #include "platform/PictureArea.h"
 
+#include "platform/LargeImage.h"
+
 #include "platform/Raster.h"
 #include "platform/Rounding.h"
 #include "platform/Twips.h"
@@ -9,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -115,13 +118,19 @@ void PictureArea::setImage(const QImage &newImage)
 {
     if (newImage.isNull())
         return;
-    syncImageSize();
     const QImage rgb = newImage.format() == QImage::Format_RGB32
                            ? newImage
                            : newImage.convertToFormat(QImage::Format_RGB32);
-    if (rgb.size() == persistent.size()) {
+    const QSize size = imageSize().expandedTo(QSize(1, 1));
+    if (rgb.size() == size) {
+        // It takes the old image's place whole: no image of the new size is
+        // made for it first.
+        if (persistent.size() != size)
+            overlay.release();
         persistent = rgb;
+        imageMade = true;
     } else {
+        syncImageSize();
         persistent.fill(background);
         QPainter painter(&persistent);
         painter.drawImage(0, 0, rgb);
@@ -228,6 +237,28 @@ void PictureArea::paintPicture(const QImage &source, QRectF targetRect, StretchM
     changed(pixels & persistent.rect());
 }
 
+void PictureArea::paintPictureOver(const QImage &source, StretchMode mode, QImage memory)
+{
+    if (!retained) {
+        paintPicture(source, QRectF(0, 0, scaleWidth(), scaleHeight()), mode);
+        return;
+    }
+    if (source.isNull())
+        return;
+    const QSize size = imageSize().expandedTo(QSize(1, 1));
+    if (!imageMade || persistent.size() != size || !persistent.isDetached()) {
+        if (persistent.size() != size)
+            overlay.release();
+        if (memory.size() == size && memory.format() == QImage::Format_RGB32 && memory.isDetached())
+            persistent = std::move(memory);
+        else
+            persistent = largeImage(size, QImage::Format_RGB32);
+        imageMade = true;
+    }
+    stretchInto(source, persistent, mode);
+    changed(persistent.rect());
+}
+
 qint64 PictureArea::point(QPointF at) const
 {
     syncImageSize();
@@ -317,7 +348,7 @@ void PictureArea::syncImageSize() const
 {
     const QSize size = imageSize().expandedTo(QSize(1, 1));
     if (!imageMade) {
-        persistent = QImage(size, QImage::Format_RGB32);
+        persistent = largeImage(size, QImage::Format_RGB32);
         persistent.fill(background);
         if (!backgroundPicture.isNull()) {
             QPainter painter(&persistent);
@@ -328,7 +359,7 @@ void PictureArea::syncImageSize() const
     }
     if (size == persistent.size())
         return;
-    QImage resized(size, QImage::Format_RGB32);
+    QImage resized = largeImage(size, QImage::Format_RGB32);
     resized.fill(background);
     QPainter painter(&resized);
     painter.drawImage(0, 0, persistent);

@@ -85,6 +85,15 @@ public:
     void circle(QPointF centre, double radius, QRgb outline);
     // Paints a picture stretched into a rectangle (never smoothed).
     void paintPicture(const QImage &source, QRectF target, StretchMode mode = StretchMode::And);
+    // Paints a picture stretched over the whole area, as paintPicture over the
+    // area's rectangle. The old pixels are not copied first when the persistent
+    // image is shared (handed to a writer, kept for undo): the new ones go into
+    // `memory` when it has the image's size and is nobody else's, else into
+    // fresh memory.
+    void paintPictureOver(const QImage &source, StretchMode mode, QImage memory = {});
+    // Whether the persistent image shares its pixels with someone else's copy,
+    // so that drawing on it would first copy it.
+    bool imageShared() const { return imageMade && !persistent.isDetached(); }
     // Pixel read and write on the persistent image; -1 outside the image.
     qint64 point(QPointF at) const;
     void setPixel(QPointF at, QRgb colour);

@@ -1,5 +1,7 @@
 #include "platform/Stretch.h"
 
+#include "platform/LargeImage.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -139,15 +141,31 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
 {
     if (src.isNull() || src.width() <= 0 || src.height() <= 0 || width <= 0 || height <= 0)
         return {};
-    const QImage source = src.convertToFormat(QImage::Format_RGB32);
     // At its own size every pixel covers exactly one: the picture itself,
     // shared rather than copied (a kept colouring shown on a fitted canvas).
-    if (source.size() == QSize(width, height))
-        return source;
-    QImage dest(width, height, QImage::Format_RGB32);
+    if (src.size() == QSize(width, height))
+        return src.convertToFormat(QImage::Format_RGB32);
+    QImage dest = largeImage(QSize(width, height), QImage::Format_RGB32);
     if (dest.isNull())
         return {};
+    stretchInto(src, dest, mode);
+    return dest;
+}
 
+void stretchInto(const QImage &src, QImage &dest, StretchMode mode)
+{
+    if (src.isNull() || src.width() <= 0 || src.height() <= 0 || dest.isNull() ||
+        dest.format() != QImage::Format_RGB32)
+        return;
+    const QImage source = src.convertToFormat(QImage::Format_RGB32);
+    const int width = dest.width();
+    const int height = dest.height();
+    if (source.size() == dest.size()) {
+        for (int y = 0; y < height; ++y)
+            std::memcpy(destRow(dest, y), sourceRow(source, y),
+                        static_cast<size_t>(width) * sizeof(QRgb));
+        return;
+    }
     const bool centreOnly = mode == StretchMode::Nearest;
     const AxisCover cols = coverAxis(source.width(), width, centreOnly);
     const AxisCover rows = coverAxis(source.height(), height, centreOnly);
@@ -168,7 +186,6 @@ QImage stretchImage(const QImage &src, int width, int height, StretchMode mode)
         stretchBitwise(source, dest, cols, rows, darker);
         break;
     }
-    return dest;
 }
 
 int shrunkPixelCovering(int source, int sourceLength, int destLength)

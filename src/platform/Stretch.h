@@ -15,6 +15,10 @@ enum class StretchMode {
 // Scales src to width x height (Format_RGB32). Never smooths: when a destination
 // pixel covers at most one source pixel in a direction, it takes that pixel.
 QImage stretchImage(const QImage &src, int width, int height, StretchMode mode);
+// The same into memory that is already there: src scaled over the whole of
+// dest (Format_RGB32, which keeps its size). A canvas shown anew this way
+// costs no fresh memory and no second copy.
+void stretchInto(const QImage &src, QImage &dest, StretchMode mode);
 
 // When a length of sourceLength pixels is shrunk to destLength pixels with the
 // AND or OR rule (destLength < sourceLength), the destination pixel whose

@@ -38,3 +38,19 @@ TEST(StretchImage, ShrinksByTheAndAndAverageRules)
         EXPECT_TRUE(sameImage(stretchImage(source(), int(pixels.size()), 1, mode), row(pixels)))
             << "mode " << int(mode) << ", width " << pixels.size();
 }
+// Into memory already there (black), at the same size and enlarged: every pixel
+// is the source pixel under its centre, whatever the memory held.
+TEST(StretchImage, IntoGivenMemoryCopiesThePixelUnderEachCentre)
+{
+    const QImage argb = source().convertToFormat(QImage::Format_ARGB32);
+    const int columns[9] = {0, 1, 1, 2, 3, 3, 4, 5, 5}, rows[3] = {0, 1, 1};
+    QImage enlarged(9, 3, QImage::Format_RGB32);
+    for (int i = 0; i < 27; ++i)
+        enlarged.setPixel(i % 9, i / 9, source().pixel(columns[i % 9], rows[i / 9]));
+    for (const QImage &expected : {enlarged, source()}) {
+        QImage into(expected.size(), QImage::Format_RGB32);
+        into.fill(Qt::black);
+        stretchInto(argb, into, StretchMode::And);
+        EXPECT_TRUE(sameImage(into, expected)) << expected.width();
+    }
+}
