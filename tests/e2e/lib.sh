@@ -51,7 +51,7 @@ start_window_manager() {
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     WM=$!
     PIDS+=($WM)
-    wait_until "xprop -root _NET_WORKAREA 2>/dev/null | grep -q '1024, 7[0-5]'" || fail "icewm did not start"
+    wait_until "xprop -root _NET_WORKAREA 2>/dev/null | grep -q '1024, 7[0-5]'" || fail "icewm did not start: $(cat "$WORK/icewm.log")"
 }
 
 # $APP: a fresh application folder with the executable $1, the category
