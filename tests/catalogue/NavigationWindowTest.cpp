@@ -83,14 +83,11 @@ TEST_F(Navigation, EachButtonPlaysItsOwnSound)
     Form1 &w = load();
     w.quitProgram = [] {};
     w.openPrinter = [] { return std::shared_ptr<QPrinter>(); };
+    // clang-format off
     for (const auto &[button, sound] : {std::pair<QPushButton *, QString>{w.Command4, "sonido1"},
-                                        {w.Command3, "sonido2"},
-                                        {w.Command5, "sonido3"},
-                                        {w.Command1, "sonido4"},
-                                        {w.Command6, "sonido5"},
-                                        {w.Command10, "sonido6"},
-                                        {w.Command8, ""},
-                                        {w.Command2, ""}}) {
+             {w.Command3, "sonido2"}, {w.Command5, "sonido3"}, {w.Command1, "sonido4"},
+             {w.Command6, "sonido5"}, {w.Command10, "sonido6"}, {w.Command8, ""}, {w.Command2, ""}}) {
+        // clang-format on
         sounds->clear();
         button->click();
         EXPECT_EQ(soundNames().join(""), sound.isEmpty() ? "" : sound + ".wav");

@@ -4,9 +4,9 @@
 
 using UndoWindow = MainWindowFixture;
 
-// After a fill, four steps (kind, fill, kind, kind) come back to the exact canvases, then nothing;
-// undo marks a colouring to keep; a step comes back at the size shown after the fit toggle.
-TEST_F(UndoWindow, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtTheSizeShown)
+// After a fill, four steps (kind, fill, kind, kind) come back to the exact canvases, then
+// nothing; undo marks a colouring to keep.
+TEST_F(UndoWindow, UndoTakesBackFourStepsOfEachKindToTheExactCanvases)
 {
     writeCategory("animales", 2);
     app.writePicture("texturas/a.bmp", lineDrawing(9, 7, 3));
@@ -34,16 +34,4 @@ TEST_F(UndoWindow, UndoTakesBackFourStepsOfEachKindToTheExactCanvasesAtTheSizeSh
         }
         EXPECT_TRUE(WindowAccess::drawingChanged(w)) << kind;
     }
-    Form1 &w = load();
-    const QImage blank = canvas(w);
-    w.Command7_Click(); // stretched
-    const QImage blankStretched = canvas(w);
-    w.Command7_Click();
-    fillAt(w, {5, 5}, qRgb(0, 200, 0));
-    w.Command7_Click();
-    w.Command6->click();
-    EXPECT_EQ(canvas(w), blankStretched);
-    w.Command7_Click();
-    EXPECT_EQ(canvas(w), blank);
-    EXPECT_EQ(soundNames().count("sonido5.wav"), 26);
 }

@@ -1,7 +1,5 @@
-# Shared pieces of the end-to-end tests: a private X server, the program in a
-# temporary application folder, clicks, screenshots and pixel reads, and waits
-# of thirty seconds at most, since a loaded machine may take a moment to show
-# what a click did. Sourced by each test.
+# Sourced by each end-to-end test. Waits last thirty seconds at most: a loaded
+# machine may take a moment to show what a click did.
 set -euo pipefail
 
 SKIP=77 # ctest's skip code
@@ -14,11 +12,7 @@ MARK='rgb(17,201,99)' # a colour found nowhere else on the screen
 WORK=$(mktemp -d)
 PIDS=()
 STATUS=0
-cleanup() {
-    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$WORK"
-}
+cleanup() { for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$WORK"; }
 trap cleanup EXIT
 fail() { echo "$*"; STATUS=1; }
 
@@ -57,7 +51,7 @@ start_window_manager() {
     HOME=$WORK icewm >"$WORK/icewm.log" 2>&1 &
     WM=$!
     PIDS+=($WM)
-    wait_until "xprop -root _NET_WORKAREA 2>/dev/null | grep -q '1024, 7[0-5]'" || fail "icewm did not start"
+    wait_until "xprop -root _NET_WORKAREA 2>/dev/null | grep -q '1024, 7[0-5]'" || fail "icewm did not start: $(cat "$WORK/icewm.log")"
 }
 
 # $APP: a fresh application folder with the executable $1, the category
@@ -112,8 +106,7 @@ pass_title() {
     MAIN=$(wait_for_window_of_width 1024)
 }
 
-# Passes the title window as a child does with the keyboard alone: waits until
-# the window has the keyboard, types the name $1 and presses Enter. No click.
+# Once the title window has the keyboard, types the name $1 and Enter. No click.
 pass_title_by_keyboard() {
     local title
     has_keyboard() {
@@ -153,9 +146,6 @@ wait_for_colour_box() {
 
 # Ends the test: on failure the screenshot $1 is kept in /tmp and the program's log shown.
 finish() {
-    if [ $STATUS -ne 0 ]; then
-        [ -f "${1:-}" ] && cp "$1" "/tmp/tintaro-$(basename "$0" .sh)-failure.png"
-        cat "$WORK/program.log" 2>/dev/null || true
-    fi
+    [ $STATUS -eq 0 ] || { [ -f "${1:-}" ] && cp "$1" "/tmp/tintaro-$(basename "$0" .sh)-failure.png"; cat "$WORK/program.log" 2>/dev/null || true; }
     exit $STATUS
 }

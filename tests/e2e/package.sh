@@ -1,15 +1,11 @@
 #!/usr/bin/env bash
-# The .deb installs a program that starts for an ordinary user: built from the
-# build tree, unpacked into a temporary root, started through its launcher with
-# a fresh home folder. The launcher copies the program folder into the user's
-# data folder, starts it from there, saves the child's work in the user's
-# pictures folder, and on a newer installation (or a teacher's import for
-# everyone) refreshes the copy without losing the child's work or the user's
-# own settings. The menu entry, the software centre's metainfo and the manual
-# page pass their validators.
-# Argument: the build folder (holds CPackConfig.cmake).
+# The .deb, unpacked into a temporary root, starts for an ordinary user through
+# its launcher: the program folder is copied into the user's data folder, the
+# child's work saved in the user's pictures folder, and a newer installation (or
+# a teacher's import for everyone) refreshes the copy without losing the child's
+# work or the user's own settings. Argument: the build folder.
 source "$(dirname "$0")/lib.sh"
-need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man identify xdg-user-dir
+need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli xdg-user-dir
 BUILD=$1
 fail() { echo "$*"; exit 1; }
 
@@ -29,26 +25,19 @@ dpkg -x "$DEB" "$ROOT"
 OPT=$ROOT/opt/tintaro
 DESKTOP=$ROOT/usr/share/applications/tintaro.desktop
 METAINFO=$ROOT/usr/share/metainfo/io.github.tintaro.Tintaro.metainfo.xml
-MAN=$ROOT/usr/share/man/man6/tintaro.6.gz
 for f in usr/bin/tintaro usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/tintaro/tintaro \
     opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp opt/tintaro/Misdibujos; do
     [ -e "$ROOT/$f" ] || fail "the package lacks /$f"
 done
-[ "$(identify -format '%wx%h ' "$ROOT"/usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/tintaro.png)" = \
-    "48x48 64x64 128x128 256x256 " ] || fail "the package lacks an icon size"
 [ -z "$(find "$OPT/dibujos" -iname '*.bmp')" ] || fail "the package ships kept colourings"
 [ "$(ls "$OPT/logos" | wc -l)" -gt 0 ] || fail "the package has no categories"
 # The menu entry, in English and Spanish, and the software centre's entry are
-# valid; the package, the metainfo, the manual page and the README name one version.
+# valid, the latter of the package's version.
 grep -qx 'Exec=tintaro' "$DESKTOP" && grep -q '^Comment\[es\]=' "$DESKTOP" || fail "desktop entry"
 desktop-file-validate "$DESKTOP" || fail "invalid desktop entry"
 appstreamcli validate --no-net "$METAINFO" || fail "invalid metainfo"
 version=$(dpkg-deb -f "$DEB" Version)
 grep -q "<release version=\"$version\"" "$METAINFO" || fail "the metainfo is not of version $version"
-grep -q "^Tintaro $version\b" "$(dirname "$0")/../../README.md" || fail "the README is not of version $version"
-page=$(MANWIDTH=80 man --warnings -l "$MAN" 2>"$WORK/man.err") && [ ! -s "$WORK/man.err" ] ||
-    { cat "$WORK/man.err"; fail "the manual page does not render cleanly"; }
-grep -qF "Tintaro $version" <<<"$page" || fail "the manual page is not of version $version"
 
 # An ordinary user (made here when the test runs as root) with a fresh home
 # folder, on a desktop in Spanish, whose pictures folder is therefore its own.
@@ -138,8 +127,3 @@ stop
 "${as_user[@]}" "$ROOT/usr/bin/tintaro-import" mias "$WORK/ring.png" >"$WORK/import.log" 2>&1 &&
     [ -f "$COPY/dibujos/mias/1.gif" ] && [ -f "$COPY/logos/mias.gif" ] ||
     fail "tintaro-import did not import into the user's copy: $(cat "$WORK/import.log")"
-
-# Removing the package, and the user's copies with it, leaves the saved work alone.
-rm -rf "$ROOT" "$COPY"
-cmp -s "$WORK/saved.bmp" "$saved" && [ "$(cat "$PICS/Ana_1.bmp")" = work ] ||
-    fail "removing the program took saved work with it"

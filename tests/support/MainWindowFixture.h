@@ -91,11 +91,6 @@ protected:
             window->keptColourings.waitFor();
         return rgb(QImage(app.file(relative)));
     }
-    QByteArray fileBytes(const QString &relative) const
-    {
-        QFile file(app.file(relative));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
     QStringList soundNames() const
     {
         QStringList names;
