@@ -18,7 +18,7 @@ packages=(
 # The tests, the benchmarks, the fuzzing and the screenshots besides.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick x11-utils poppler-utils
+  xvfb xauth xdotool imagemagick x11-utils
   dpkg-dev desktop-file-utils appstream man-db xdg-user-dirs icewm
 )
 if [ "${1:-}" = --program ]; then

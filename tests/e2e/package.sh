@@ -5,7 +5,7 @@
 # a teacher's import for everyone) refreshes the copy without losing the child's
 # work or the user's own settings. Argument: the build folder.
 source "$(dirname "$0")/lib.sh"
-need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli xdg-user-dir
+need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man xdg-user-dir
 BUILD=$1
 fail() { echo "$*"; exit 1; }
 
@@ -25,6 +25,7 @@ dpkg -x "$DEB" "$ROOT"
 OPT=$ROOT/opt/tintaro
 DESKTOP=$ROOT/usr/share/applications/tintaro.desktop
 METAINFO=$ROOT/usr/share/metainfo/io.github.tintaro.Tintaro.metainfo.xml
+MAN=$ROOT/usr/share/man/man6/tintaro.6.gz
 for f in usr/bin/tintaro usr/share/icons/hicolor/scalable/apps/tintaro.svg opt/tintaro/tintaro \
     opt/tintaro/configuracion/borra.txt opt/tintaro/paletas/paletagrande.bmp opt/tintaro/Misdibujos; do
     [ -e "$ROOT/$f" ] || fail "the package lacks /$f"
@@ -32,12 +33,15 @@ done
 [ -z "$(find "$OPT/dibujos" -iname '*.bmp')" ] || fail "the package ships kept colourings"
 [ "$(ls "$OPT/logos" | wc -l)" -gt 0 ] || fail "the package has no categories"
 # The menu entry, in English and Spanish, and the software centre's entry are
-# valid, the latter of the package's version.
+# valid, the latter and the manual page of the package's version.
 grep -qx 'Exec=tintaro' "$DESKTOP" && grep -q '^Comment\[es\]=' "$DESKTOP" || fail "desktop entry"
 desktop-file-validate "$DESKTOP" || fail "invalid desktop entry"
 appstreamcli validate --no-net "$METAINFO" || fail "invalid metainfo"
 version=$(dpkg-deb -f "$DEB" Version)
 grep -q "<release version=\"$version\"" "$METAINFO" || fail "the metainfo is not of version $version"
+page=$(MANWIDTH=80 man --warnings -l "$MAN" 2>"$WORK/man.err") && [ ! -s "$WORK/man.err" ] &&
+    grep -qF "Tintaro $version" <<<"$page" ||
+    { cat "$WORK/man.err"; fail "the manual page does not render cleanly, of version $version"; }
 
 # An ordinary user (made here when the test runs as root) with a fresh home
 # folder, on a desktop in Spanish, whose pictures folder is therefore its own.
