@@ -19,6 +19,7 @@ namespace
 struct BadContentCase {
     std::string name;
     QString target, how, childName = "Ana";
+    friend void PrintTo(const BadContentCase &c, std::ostream *out) { *out << c.name; }
 };
 
 std::vector<BadContentCase> allCases()
