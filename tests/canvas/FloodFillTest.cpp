@@ -90,28 +90,3 @@ TEST(FloodFill, BothFillsAndTheTextureAgreeWithTheReference)
         ASSERT_TRUE(region.bounds == bounds && found.bounds == bounds);
     }
 }
-
-// Seeds outside change nothing; alpha bytes are not compared and painted pixels
-// come out opaque; pictures of other formats are converted, looked at on a copy.
-TEST(FloodFill, OutsideSeedsAlphaBytesAndOtherFormats)
-{
-    QImage image = plainPicture(4, 1, white);
-    for (const QPoint seed : {QPoint(-1, 0), QPoint(0, -1), QPoint(4, 0), QPoint(0, 1)})
-        EXPECT_TRUE(floodFillSurface(image, seed, red).isEmpty() &&
-                    floodFillBorder(image, seed, black, red).isEmpty() &&
-                    findBorderRegion(image, seed, black).isEmpty());
-    EXPECT_TRUE(sameImage(image, plainPicture(4, 1, white)));
-    reinterpret_cast<quint32 *>(image.scanLine(0))[2] = 0x00FFFFFF; // white, alpha byte 0
-    EXPECT_EQ(findSurfaceRegion(image, {0, 0}).spans, (std::vector<FillSpan>{{0, 0, 3}}));
-    floodFillBorder(image, {0, 0}, 0x12000000, red); // black with an odd alpha byte
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(reinterpret_cast<const quint32 *>(image.constScanLine(0))[x], red);
-
-    QImage rgb888 = textPicture({"..#..", "..#.."}).convertToFormat(QImage::Format_RGB888);
-    EXPECT_EQ(findSurfaceRegion(rgb888, {0, 0}).bounds, QRect(0, 0, 2, 2));
-    EXPECT_EQ(rgb888.format(), QImage::Format_RGB888);
-    floodFillSurface(rgb888, {4, 0}, red);
-    EXPECT_TRUE(sameImage(rgb888, textPicture({"..#rr", "..#rr"}, {{'r', red}})));
-    QImage null;
-    EXPECT_TRUE(floodFillSurface(null, {0, 0}, red).isEmpty());
-}

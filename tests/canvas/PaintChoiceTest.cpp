@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// The first press on the texture preview only switches to the texture; later
+// Red at start. The first press on the texture preview only switches to the texture; later
 // ones with the left button step forward, with the right one back, round the
 // list, with any other button not at all. A tool choice ends the stepping and
 // paints the colour again.
@@ -14,6 +14,7 @@ TEST(PaintChoice, TexturePressesSwitchThenStepRound)
                                               {Left, 0},       {Middle, 0}, {Right, 2},
                                               {ChooseTool, 2}, {Left, 2},   {Left, 0}};
     PaintChoice choice;
+    EXPECT_EQ(choice.rgb(), qRgb(255, 0, 0)) << "red at start";
     for (const auto &[button, texture] : presses) {
         if (button == ChooseTool)
             choice.chooseTool(Tool::Line);
@@ -25,14 +26,6 @@ TEST(PaintChoice, TexturePressesSwitchThenStepRound)
     }
     EXPECT_FALSE(choice.pressTexturePreview(true, false, 0)) << "no textures: nothing to step to";
     EXPECT_EQ(choice.tool(), Tool::Line);
-}
-
-TEST(PaintChoice, ColourComponentsStayWithinOneByte)
-{
-    PaintChoice choice;
-    EXPECT_EQ(choice.rgb(), qRgb(255, 0, 0)) << "red at start";
-    choice.setColour({300, -4, 128});
-    EXPECT_EQ(choice.colour(), (Rgb{255, 0, 128}));
 }
 
 // 2 at start-up, then 2 thicker a click up to 40, then from 1 by two.

@@ -1,8 +1,5 @@
 #pragma once
 
-// Helpers for the tests of the default content the build generates into the
-// application folder (TINTARO_APP_DIR).
-
 #include "platform/PictureIO.h"
 
 #include <QDir>
@@ -43,7 +40,6 @@ inline std::vector<Category> categories()
 struct Areas {
     int width = 0;
     std::vector<int> label, size;
-    int at(QPoint p) const { return label[std::size_t(p.y()) * width + p.x()]; }
     int closedOfAtLeast(int pixels) const
     {
         return int(std::count_if(size.begin(), size.end(), [=](int s) { return s >= pixels; }));
@@ -71,7 +67,8 @@ inline Areas whiteAreas(const QImage &picture)
             open |= p.x() == 0 || p.y() == 0 || p.x() == w - 1 || p.y() == h - 1;
             for (const QPoint q :
                  {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                if (image.valid(q) && areas.at(q) < 0 && image.pixel(q) == 0xFFFFFFFF)
+                if (image.valid(q) && areas.label[std::size_t(q.y()) * w + q.x()] < 0 &&
+                    image.pixel(q) == 0xFFFFFFFF)
                     areas.label[std::size_t(q.y()) * w + q.x()] = id, stack.push_back(q);
         }
         areas.size[id] *= open ? -1 : 1;

@@ -1,7 +1,6 @@
 #include "content/Content.h"
 
 #include <QImageReader>
-#include <QSet>
 
 // The pictures have the sizes the window gives them, each tool's animation the
 // size of its icon. The buttons' pictures are compiled into the program's
@@ -25,19 +24,4 @@ TEST(DefaultContent, PicturesHaveTheSizesTheWindowGivesThem)
     EXPECT_GE(pictures.size(), 18u + 8u);
     for (const auto &[path, size] : pictures)
         EXPECT_EQ(QImageReader(path).size(), size) << path.toStdString();
-}
-
-// The large palette has many colours, white and black among them; the small
-// one about a dozen.
-TEST(DefaultContent, PalettesHaveTheirColours)
-{
-    for (const auto &[name, least, most] :
-         {std::tuple{"paletagrande", 60, 1 << 24}, std::tuple{"paletapeque", 8, 16}}) {
-        const QImage palette = loadPicture(appPath(QString("paletas/%1.bmp").arg(name)));
-        QSet<QRgb> colours;
-        for (int i = 0; i < palette.width() * palette.height(); ++i)
-            colours.insert(palette.pixel(i % palette.width(), i / palette.width()));
-        EXPECT_TRUE(colours.size() >= least && colours.size() <= most) << name;
-        EXPECT_TRUE(least < 60 || (colours.contains(0xFFFFFFFF) && colours.contains(0xFF000000)));
-    }
 }

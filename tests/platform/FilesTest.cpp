@@ -1,4 +1,3 @@
-#include "platform/FileList.h"
 #include "platform/FileSearch.h"
 #include "platform/PictureIO.h"
 #include "support/TempAppFolder.h"
@@ -72,7 +71,6 @@ TEST(FindFile, GivesTheStoredNameWhateverTheCaseAsked)
             << asked;
         EXPECT_EQ(listing.find(QString::fromUtf8(asked)), QString::fromUtf8(stored)) << asked;
     }
-    EXPECT_EQ(findFile(folder.file("none/1.gif")), "");
     EXPECT_EQ(FolderListing(folder.file("none")).find("1.gif"), "");
 }
 
@@ -93,20 +91,4 @@ TEST(ReadFirstLine, EndsAtAnyLineBreakAndTrimsNothing)
         ASSERT_TRUE(readFirstLine(folder.file("s.txt"), &line));
         EXPECT_EQ(line, first) << content.left(20).toStdString();
     }
-}
-
-// Ordinary files only, no folder and no hidden file; an index out of range gives "".
-TEST(FileList, ListsOrdinaryFilesOnly)
-{
-    TempAppFolder folder;
-    for (const char *name : {"b.gif", "A.gif", ".hidden.gif", "sub/c.gif"})
-        folder.writeText(QString("logos/") + name, "x");
-    FileList list;
-    EXPECT_FALSE(list.setPath(folder.file("none")));
-    ASSERT_TRUE(list.setPath(folder.file("logos")));
-    QStringList names;
-    for (int i = -1; i <= 2; ++i)
-        names << list.list(i);
-    EXPECT_EQ(names, QStringList({"", "A.gif", "b.gif", ""}));
-    EXPECT_EQ(list.entryPath(1), folder.file("logos/b.gif"));
 }

@@ -59,31 +59,3 @@ TEST(ExactDrawing, PaintsThePixelsWithinTheRadiusAndReturnsWhatChanged)
         ASSERT_EQ(returned, changed) << "round " << round;
     }
 }
-
-// Width 1 or less: one pixel per step along the longer axis from end pixel to end
-// pixel, each within half a diagonal of the segment, the same in either direction.
-TEST(ExactDrawing, ThinLineIsOnePixelPerStepBetweenTheEndPixels)
-{
-    std::mt19937 random(11);
-    std::uniform_real_distribution<double> coordinate(0.0, 60.0);
-    for (int round = 0; round < 300; ++round) {
-        const QPointF from(coordinate(random), coordinate(random)),
-            to(coordinate(random), coordinate(random));
-        QImage forward = plainPicture(60, 60, white), backward = forward;
-        drawThickLine(forward, from, to, 1, ink);
-        drawThickLine(backward, to, from, 0, ink);
-        ASSERT_TRUE(sameImage(forward, backward));
-        const QPoint a(int(from.x()), int(from.y())), b(int(to.x()), int(to.y()));
-        const bool alongX = std::abs(b.x() - a.x()) >= std::abs(b.y() - a.y());
-        std::vector<int> perStep(60, 0);
-        for (int i = 0; i < 60 * 60; ++i)
-            if (forward.pixel(i % 60, i / 60) == ink) {
-                ++perStep[alongX ? i % 60 : i / 60];
-                ASSERT_LE(distanceToSegment(QPoint(i % 60, i / 60), a, b), std::sqrt(0.5));
-            }
-        ASSERT_TRUE(forward.pixel(a) == ink && forward.pixel(b) == ink);
-        const auto [low, high] = alongX ? std::minmax({a.x(), b.x()}) : std::minmax({a.y(), b.y()});
-        for (int i = 0; i < 60; ++i)
-            ASSERT_EQ(perStep[i], low <= i && i <= high) << "round " << round;
-    }
-}

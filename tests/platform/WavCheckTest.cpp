@@ -7,9 +7,8 @@ namespace
 {
 QByteArray le(quint32 value, int bytes)
 {
-    QByteArray out(4, '\0');
-    qToLittleEndian(value, out.data());
-    return out.left(bytes);
+    const quint32 little = qToLittleEndian(value);
+    return QByteArray(reinterpret_cast<const char *>(&little), bytes);
 }
 
 // A PCM WAV file of `dataBytes` bytes of silence; `claimed` replaces the size
@@ -34,7 +33,6 @@ const std::pair<const char *, QByteArray> damages[] = {
 // clang-format on
 } // namespace
 
-// Every sound goes through this check before it reaches the player.
 TEST(SoundCheck, PlaysOnlyWholePcmWaves)
 {
     TempAppFolder folder;

@@ -16,16 +16,11 @@
 
 namespace
 {
-// One broken installation: what is broken (a path in the application folder) and how.
 struct BadContentCase {
     std::string name;
     QString target, how, childName = "Ana";
+    friend void PrintTo(const BadContentCase &c, std::ostream *out) { *out << c.name; }
 };
-
-void PrintTo(const BadContentCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
 
 std::vector<BadContentCase> allCases()
 {
@@ -188,9 +183,6 @@ TEST_P(BadContent, WindowSurvivesEveryControlAndKeepsEveryFile)
     EXPECT_EQ(services.quits, 1);
     EXPECT_EQ(services.prints, 1); // no installation here turns printing off
     EXPECT_TRUE(c.how == "FullDisk" || readBytes(printed.filePath("page.pdf")).startsWith("%PDF"));
-    for (const QUrl &url : services.opened)
-        EXPECT_TRUE(url.toLocalFile().startsWith(box.file("Misdibujos/")))
-            << url.toString().toStdString();
     QFile::setPermissions(box.file(), QFile::Permissions(0x7755)); // rwxr-xr-x
     for (QDirIterator it(box.root(), QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
                          QDirIterator::Subdirectories);
