@@ -107,12 +107,19 @@ const struct Source {
     {"transparent.png", "PNG",
      [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
     {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
+    {"shapes.svg", "SVG", nullptr}, // a grey fill and a thin outline, drawn by the SVG reader
 };
 
 // Writes the source's picture into `folder`; gives how many drawings it holds.
 int write(const Source &source, const TempAppFolder &folder)
 {
     const QString path = folder.file(source.name);
+    if (QByteArray(source.format) == "SVG") {
+        folder.writeText(source.name,
+                         R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
+            <circle cx="250" cy="175" r="130" fill="#ddd" stroke="#222" stroke-width="1.5"/></svg>)");
+        return 1;
+    }
     if (QByteArray(source.format) != "PDF") {
         const bool clear = QByteArray(source.format) == "PNG";
         painted(source.draw, source.smooth, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32)

@@ -34,6 +34,7 @@ TEST(StretchImage, ShrinksByTheAndRule)
             sameImage(stretchImage(source(), int(pixels.size()), 1, StretchMode::And), row(pixels)))
             << "width " << pixels.size();
 }
+
 // Into memory already there (black), at the same size and enlarged: every pixel
 // is the source pixel under its centre, whatever the memory held.
 TEST(StretchImage, IntoGivenMemoryCopiesThePixelUnderEachCentre)
