@@ -3,8 +3,7 @@
 
 int main(int argc, char **argv)
 {
-    // Test discovery runs the binary at build time without the test's
-    // environment, so there may be no display at all.
+    // Test discovery runs the binary at build time, perhaps with no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);

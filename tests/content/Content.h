@@ -38,7 +38,6 @@ inline std::vector<Category> categories()
 // pixel's area (-1 for black), and per area its size, or minus it when the area
 // touches the border, so that a fill started inside could leak out.
 struct Areas {
-    int width = 0;
     std::vector<int> label, size;
     int closedOfAtLeast(int pixels) const
     {
@@ -50,7 +49,7 @@ inline Areas whiteAreas(const QImage &picture)
 {
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     const int w = image.width(), h = image.height();
-    Areas areas{w, std::vector<int>(std::size_t(w) * h, -1), {}};
+    Areas areas{std::vector<int>(std::size_t(w) * h, -1), {}};
     for (int start = 0, grey = 0; start < w * h; ++start) {
         const QRgb c = image.pixel(start % w, start / w);
         if (c != 0xFF000000 && c != 0xFFFFFFFF && !grey++)

@@ -3,10 +3,10 @@
 # its launcher: the program folder is copied into the user's data folder, the
 # child's work saved in the user's pictures folder, and a newer installation (or
 # a teacher's import for everyone) refreshes the copy without losing the child's
-# work or the user's own settings. Argument: the build folder.
+# work or the user's own settings. Third argument: the build folder.
 source "$(dirname "$0")/lib.sh"
 need cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli man xdg-user-dir
-BUILD=$1
+BUILD=$3
 fail() { echo "$*"; exit 1; }
 
 cpack -G DEB --config "$BUILD/CPackConfig.cmake" -B "$WORK/pkg" >"$WORK/cpack.log" 2>&1 ||
