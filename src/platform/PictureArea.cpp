@@ -7,10 +7,12 @@
 #include "platform/Twips.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace
@@ -333,8 +335,43 @@ void PictureArea::paintEvent(QPaintEvent *event)
     // The persistent image has the area's size and is opaque: it covers the
     // whole area, so nothing is painted beneath it (a second pass over a 4K
     // canvas would double the cost of every repaint).
-    painter.drawImage(area.topLeft(), persistent, area);
+    if (!copyToScreen(painter, area))
+        painter.drawImage(area.topLeft(), persistent, area);
     overlay.paint(painter, area);
+}
+
+// Qt's own drawing of an image this large is spread over its drawing threads,
+// whose wake-ups cost more than the copy itself: when the window's pixels are
+// an image of the canvas's own format, the rows are copied straight into them,
+// within what the window lets this area paint.
+bool PictureArea::copyToScreen(QPainter &painter, const QRect &area) const
+{
+    QPaintEngine *engine = painter.paintEngine();
+    const QTransform place = painter.deviceTransform();
+    if (!engine || engine->type() != QPaintEngine::Raster || painter.opacity() != 1 ||
+        place.type() > QTransform::TxTranslate || place.dx() != std::floor(place.dx()) ||
+        place.dy() != std::floor(place.dy()))
+        return false;
+    auto *screen = dynamic_cast<QImage *>(engine->paintDevice());
+    if (!screen || screen->format() != persistent.format())
+        return false;
+    const QPoint offset(static_cast<int>(place.dx()), static_cast<int>(place.dy()));
+    QRegion allowed = engine->systemClip();
+    if (allowed.isEmpty())
+        allowed = screen->rect();
+    allowed &= QRegion((area & persistent.rect()).translated(offset)) & screen->rect();
+    const qsizetype imageStride = persistent.bytesPerLine();
+    const qsizetype screenStride = screen->bytesPerLine();
+    const uchar *from = persistent.constBits();
+    uchar *to = screen->bits();
+    for (const QRect &target : allowed) {
+        const QRect source = target.translated(-offset);
+        const std::size_t bytes = static_cast<std::size_t>(source.width()) * 4;
+        for (int y = 0; y < source.height(); ++y)
+            std::memcpy(to + (target.y() + y) * screenStride + target.x() * 4,
+                        from + (source.y() + y) * imageStride + source.x() * 4, bytes);
+    }
+    return true;
 }
 
 void PictureArea::resizeEvent(QResizeEvent *event)

@@ -144,6 +144,7 @@ private:
     // image pixels and back, each grown to whole pixels.
     QSize imageSize() const;
     QRect toImage(const QRect &area) const;
+    bool copyToScreen(QPainter &painter, const QRect &area) const;
     QRect toWidget(const QRect &pixels) const;
     void emitMouse(void (PictureArea::*signal)(int, int, float, float), QMouseEvent *event,
                    int button);
