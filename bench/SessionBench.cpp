@@ -192,12 +192,13 @@ std::vector<Kind> kinds()
 }
 
 // The pictures the window holds at the end, each buffer counted once (pictures
-// share their pixels until one of them is drawn on), in canvas images.
+// share their pixels until one of them is drawn on), in canvas images. The
+// canvas's background picture is left out: it is held compact, and asking for
+// it would decode it.
 void printHolders(Form1 &w, double canvasMiB)
 {
     std::vector<std::pair<QString, QImage>> holders = {
         {"canvas: persistent image", w.Picture1->image()},
-        {"canvas: background picture", w.Picture1->picture()},
         {"drawing holder Picture8", w.Picture8->picture()},
         {"palette", w.Picture6->picture()},
         {"texture preview", w.Picture7->picture()},

@@ -106,7 +106,7 @@ public:
     // next press can give the first back exactly.
     struct FitToggleMemory {
         DrawingVisit visit;
-        QImage before;
+        std::shared_ptr<const CompactImage> before;
         qint64 shownKey = 0;  // QImage::cacheKey: changes with every change of the pixels
         size_t shownHash = 0; // the pixels', when they were changed back
         QSize shownSize;

@@ -58,11 +58,9 @@ void Form1::ShowDrawing()
     Picture1->setPixelRatio(devicePixelRatioF());
     Picture1->setAutoRedraw(true);
     if (fitSetting == QLatin1String("SI"))
-        // The canvas just handed to the writer is painted anew in the memory
-        // of the picture the writer wrote before it: touched already, where
-        // fresh memory would cost a page fault every 4 KiB.
-        Picture1->paintPictureOver(drawing, StretchMode::And,
-                                   Picture1->imageShared() ? keptColourings.takeSpare() : QImage());
+        // In the canvas's own memory, touched already: fresh memory would cost
+        // a page fault every 4 KiB.
+        Picture1->paintPictureOver(drawing, StretchMode::And);
     else
         Picture1->setPicture(drawing);
     Picture1->setAutoRedraw(false);

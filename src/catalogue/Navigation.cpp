@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <utility>
 
 // The buttons that move through the catalogue. Each step that fails (a missing
 // folder, an unwritable kept colouring, a missing picture) is skipped and the
@@ -21,8 +22,10 @@ void Form1::SaveColouredCopy()
     // ever clean it up.
     if (categoryBaseName(position.category()).isEmpty() || position.drawing() < 1)
         return;
-    // The next drawing shows at once; the colouring follows it to disk.
-    keptColourings.write(Picture1->image(), drawingPath(QStringLiteral(".bmp")));
+    // The next drawing shows at once, painted over the canvas's own memory; the
+    // colouring follows it to disk, held compact meanwhile.
+    keptColourings.write(CompactImage(std::as_const(*Picture1).image()),
+                         drawingPath(QStringLiteral(".bmp")));
 }
 
 void Form1::command4_Click()

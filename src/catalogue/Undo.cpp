@@ -4,6 +4,7 @@ void Form1::beginDrawingVisit()
 {
     shownVisit = DrawingVisit{position.category(), position.drawing(), shownVisit.load + 1};
     fitMemory = {};
+    undoHistory.dropOtherVisits(shownVisit);
 }
 
 void Form1::UndoLastStep()

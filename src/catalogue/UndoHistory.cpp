@@ -138,17 +138,21 @@ void UndoHistory::keepWhole(const QImage &canvas)
 void UndoHistory::canvasReplaced(const QImage &before, const DrawingVisit &visit)
 {
     dropOtherVisits(visit);
-    if (before.isNull())
+    if (!before.isNull() && !steps.empty())
+        canvasReplaced(std::make_shared<const CompactImage>(before), visit);
+}
+
+void UndoHistory::canvasReplaced(std::shared_ptr<const CompactImage> before,
+                                 const DrawingVisit &visit)
+{
+    dropOtherVisits(visit);
+    if (!before || before->isNull())
         return;
     // The canvas as the steps left it: each step's patches, newest first,
     // take it back one step further.
-    std::shared_ptr<QImage> base;
     for (Step &step : steps)
-        if (!step.base) {
-            if (!base)
-                base = std::make_shared<QImage>(before);
-            step.base = base;
-        }
+        if (!step.base)
+            step.base = before;
 }
 
 void UndoHistory::putBack(const Step &step, QImage &image)
@@ -185,11 +189,17 @@ bool UndoHistory::undo(QImage &canvas, const DrawingVisit &visit)
             return false;
         putBack(step, canvas);
     } else {
-        putBack(step, *step.base);
-        const QImage &before = *step.base;
-        // A copy of its own: the next step paints on memory the canvas already has.
+        QImage before = step.base->image();
+        putBack(step, before);
+        // The steps before share the picture: for them it is now this one.
+        if (!step.patches.empty() && step.base.use_count() > 1) {
+            const auto taken = std::make_shared<const CompactImage>(before);
+            for (Step &earlier : steps)
+                if (earlier.base == step.base && &earlier != &step)
+                    earlier.base = taken;
+        }
         canvas = before.size() == canvas.size()
-                     ? before.copy()
+                     ? std::move(before)
                      : stretchImage(before, canvas.width(), canvas.height(), StretchMode::Darkest);
     }
     steps.pop_back();

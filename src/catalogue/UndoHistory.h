@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/FloodFill.h"
+#include "platform/CompactImage.h"
 
 #include <QImage>
 #include <QPointF>
@@ -51,6 +52,11 @@ public:
     // The canvas of this visit is replaced by one that does not follow from the
     // steps (the fit toggle): `before` is the canvas as the steps left it.
     void canvasReplaced(const QImage &before, const DrawingVisit &visit);
+    // The same, with the canvas before already held compact.
+    void canvasReplaced(std::shared_ptr<const CompactImage> before, const DrawingVisit &visit);
+
+    // Forgets the steps of every other visit, which can never be taken back.
+    void dropOtherVisits(const DrawingVisit &visit);
 
     // Takes back the newest step on the canvas if it was taken on this visit.
     // Returns false, changing nothing, when there is no such step.
@@ -71,13 +77,12 @@ private:
         std::vector<Patch> patches; // in the order kept; put back in reverse
         std::vector<bool> tileKept;
         // Set once the canvas no longer follows from the steps: the picture
-        // the patches apply to in place of the canvas. Shared by the steps
-        // that came before the replacement.
-        std::shared_ptr<QImage> base;
+        // the patches apply to in place of the canvas, held compact. Shared by
+        // the steps that came before the replacement.
+        std::shared_ptr<const CompactImage> base;
     };
     // The step that what is painted now belongs to, or null when nothing needs keeping.
     Step *open(const QImage &canvas);
-    void dropOtherVisits(const DrawingVisit &visit);
     static void putBack(const Step &step, QImage &image);
 
     std::deque<Step> steps;

@@ -31,9 +31,11 @@ size_t pixelHash(const QImage &image)
 
 void Form1::Command7_Click()
 {
-    const QImage before = Picture1->image();
-    // Undo takes steps painted before the toggle back on the canvas they left.
-    undoHistory.canvasReplaced(before, shownVisit);
+    QImage before = Picture1->image();
+    // Undo takes steps painted before the toggle back on the canvas they left,
+    // and the next press of the toggle may give it back: held compact by both.
+    const auto kept = std::make_shared<const CompactImage>(before);
+    undoHistory.canvasReplaced(kept, shownVisit);
     // Pressed again with nothing painted since, the toggle gives back the
     // canvas it found, pixel for pixel; a canvas with colouring the drawing as
     // loaded does not have is carried over by a stretch that keeps every
@@ -43,10 +45,12 @@ void Form1::Command7_Click()
     const bool untouched =
         fitMemory.visit == shownVisit && before.size() == fitMemory.shownSize &&
         (before.cacheKey() == fitMemory.shownKey || pixelHash(before) == fitMemory.shownHash);
-    QImage found = untouched ? std::move(fitMemory.before) : QImage();
+    QImage found = untouched && fitMemory.before ? fitMemory.before->image() : QImage();
     fitMemory = {};
     const bool coloured = !untouched && before != presentation(Picture8->picture(), before.size(),
                                                                Picture1->backColor());
+    if (!coloured)
+        before = QImage(); // not needed again: only the canvas holds it now
 
     const int frameWidth = widthTwips(Picture5);
     const int frameHeight = heightTwips(Picture5);
@@ -71,7 +75,7 @@ void Form1::Command7_Click()
         Picture1->paintPictureOver(Picture8->picture(), StretchMode::And);
     Picture1->setAutoRedraw(false);
     const QImage &shown = Picture1->image();
-    fitMemory = {shownVisit, before, shown.cacheKey(), pixelHash(shown), shown.size()};
+    fitMemory = {shownVisit, kept, shown.cacheKey(), pixelHash(shown), shown.size()};
 
     setTopTwips(Picture1, centredOffset(frameHeight, heightTwips(Picture1)));
     setLeftTwips(Picture1, centredOffset(frameWidth, widthTwips(Picture1)));

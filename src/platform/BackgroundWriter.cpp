@@ -7,8 +7,11 @@
 #include <unistd.h>
 #include <utility>
 
-BackgroundWriter::BackgroundWriter(std::function<bool(const QImage &, const QString &)> write)
-    : writeOne(write ? std::move(write) : &writeBitmap), worker([this] { run(); })
+BackgroundWriter::BackgroundWriter(std::function<bool(const CompactImage &, const QString &)> write)
+    : writeOne(write ? std::move(write)
+                     : [](const CompactImage &image,
+                          const QString &path) { return writeBitmap(image, path); }),
+      worker([this] { run(); })
 {
 }
 
@@ -22,33 +25,27 @@ BackgroundWriter::~BackgroundWriter()
     worker.join();
 }
 
-void BackgroundWriter::write(const QImage &image, const QString &path)
+void BackgroundWriter::write(CompactImage image, const QString &path)
 {
     {
         std::unique_lock lock(mutex);
-        // At most two pictures on their way, each a canvas of memory: on a
-        // machine too busy for the writer, the window waits for it rather than
-        // holding canvas after canvas.
+        // At most two pictures on their way, each up to a canvas of memory (a
+        // colouring of textures compacts little): on a machine too busy for the
+        // writer, the window waits for it rather than holding canvas after canvas.
         if (jobs.size() >= maxPending) {
             hurried = true;
             changed.notify_all();
             changed.wait(lock, [this] { return jobs.size() < maxPending; });
             hurried = false;
         }
-        jobs.push_back({image, path, std::chrono::steady_clock::now()});
+        jobs.push_back({std::move(image), path, std::chrono::steady_clock::now()});
     }
     changed.notify_all();
 }
 
-QImage BackgroundWriter::takeSpare()
-{
-    const std::lock_guard lock(mutex);
-    return std::exchange(spare, QImage());
-}
-
 QImage BackgroundWriter::pending(const QString &path) const
 {
-    QImage image;
+    CompactImage image;
     {
         const std::lock_guard lock(mutex);
         const auto newest = std::find_if(jobs.rbegin(), jobs.rend(),
@@ -57,11 +54,8 @@ QImage BackgroundWriter::pending(const QString &path) const
             return {};
         image = newest->image;
     }
-    // The file holds 24 bits a pixel, read back as opaque 32-bit pixels; a
-    // canvas's own pixels are those already.
-    if (image.format() == QImage::Format_RGB32)
-        return image;
-    return image.convertToFormat(QImage::Format_RGB888).convertToFormat(QImage::Format_RGB32);
+    // As the file will read back: opaque 32-bit pixels.
+    return image.image();
 }
 
 bool BackgroundWriter::waiting(const QString &path) const
@@ -91,19 +85,13 @@ void BackgroundWriter::run()
         if (jobs.empty())
             return; // stopping, with nothing left to write
         // Long enough for the next drawing to be shown without a write
-        // competing for the processor and the memory.
+        // competing for the processor and the disk.
         changed.wait_until(lock, jobs.front().handedOver + std::chrono::milliseconds(150),
                            [this] { return stopping || hurried; });
-        Job job = jobs.front();
+        const Job &job = jobs.front(); // jobs are only added at the back meanwhile
         lock.unlock();
         writeOne(job.image, job.path);
-        job.image = QImage();
         lock.lock();
-        // Kept only when nobody else shares the pixels (the canvas it was,
-        // a picture shown from pending()).
-        QImage done = std::move(jobs.front().image);
-        if (done.isDetached())
-            spare = std::move(done);
         // Only now does the job leave the queue: until the file is in place,
         // pending() gives its picture.
         jobs.pop_front();

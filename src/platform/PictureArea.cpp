@@ -93,7 +93,32 @@ QRect PictureArea::toWidget(const QRect &pixels) const
 void PictureArea::setBackColor(QRgb colour)
 {
     background = colour | 0xFF000000;
-    setPicture(backgroundPicture);
+    setPicture(picture());
+}
+
+const QImage &PictureArea::picture() const
+{
+    if (!compactPicture.isNull()) {
+        backgroundPicture = compactPicture.image();
+        compactPicture = {};
+    }
+    return backgroundPicture;
+}
+
+void PictureArea::keepPictureApart()
+{
+    // Once the image is made, the background picture is rarely seen again (a
+    // save or a print keeps the image as the picture; a drawing shown at its
+    // own size stays the picture when the next one is painted over it). Held
+    // by the image, it would make drawing copy the whole image first; held by
+    // no one else, it is a second image of memory. Either way it is kept
+    // compact instead.
+    if (!imageMade || backgroundPicture.isNull() ||
+        (backgroundPicture.constBits() != persistent.constBits() &&
+         !backgroundPicture.isDetached()))
+        return;
+    compactPicture = CompactImage(backgroundPicture);
+    backgroundPicture = QImage();
 }
 
 void PictureArea::setPicture(const QImage &newPicture)
@@ -106,6 +131,7 @@ void PictureArea::setPicture(const QImage &newPicture)
             StretchMode::Nearest);
     else
         backgroundPicture = newPicture;
+    compactPicture = {};
     if (autoSize && !newPicture.isNull())
         resize(ratio == 1 ? backgroundPicture.size()
                           : QSize(static_cast<int>(std::ceil(backgroundPicture.width() / ratio)),
@@ -120,6 +146,7 @@ void PictureArea::setImage(const QImage &newImage)
 {
     if (newImage.isNull())
         return;
+    keepPictureApart();
     const QImage rgb = newImage.format() == QImage::Format_RGB32
                            ? newImage
                            : newImage.convertToFormat(QImage::Format_RGB32);
@@ -239,7 +266,7 @@ void PictureArea::paintPicture(const QImage &source, QRectF targetRect, StretchM
     changed(pixels & persistent.rect());
 }
 
-void PictureArea::paintPictureOver(const QImage &source, StretchMode mode, QImage memory)
+void PictureArea::paintPictureOver(const QImage &source, StretchMode mode)
 {
     if (!retained) {
         paintPicture(source, QRectF(0, 0, scaleWidth(), scaleHeight()), mode);
@@ -247,14 +274,12 @@ void PictureArea::paintPictureOver(const QImage &source, StretchMode mode, QImag
     }
     if (source.isNull())
         return;
+    keepPictureApart();
     const QSize size = imageSize().expandedTo(QSize(1, 1));
     if (!imageMade || persistent.size() != size || !persistent.isDetached()) {
         if (persistent.size() != size)
             overlay.release();
-        if (memory.size() == size && memory.format() == QImage::Format_RGB32 && memory.isDetached())
-            persistent = std::move(memory);
-        else
-            persistent = largeImage(size, QImage::Format_RGB32);
+        persistent = largeImage(size, QImage::Format_RGB32);
         imageMade = true;
     }
     stretchInto(source, persistent, mode);
@@ -328,7 +353,7 @@ void PictureArea::paintEvent(QPaintEvent *event)
     if (!imageMade) {
         painter.fillRect(area, QColor::fromRgb(background));
         painter.setClipRect(area);
-        painter.drawImage(0, 0, backgroundPicture);
+        painter.drawImage(0, 0, picture());
         return;
     }
     syncImageSize();
@@ -387,9 +412,9 @@ void PictureArea::syncImageSize() const
     if (!imageMade) {
         persistent = largeImage(size, QImage::Format_RGB32);
         persistent.fill(background);
-        if (!backgroundPicture.isNull()) {
+        if (!picture().isNull()) {
             QPainter painter(&persistent);
-            painter.drawImage(0, 0, backgroundPicture);
+            painter.drawImage(0, 0, picture());
         }
         imageMade = true;
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/CompactImage.h"
 #include "platform/ScreenOverlay.h"
 #include "platform/Stretch.h"
 
@@ -41,12 +42,13 @@ public:
     // Pictures given from now on are shown at this factor of their size, each
     // pixel's colour kept exactly (a palette still gives its own colours).
     void setPictureScale(double factor) { pictureScale = factor; }
-    const QImage &picture() const { return backgroundPicture; }
+    const QImage &picture() const;
     // Makes the persistent image, with all drawing on it, the background picture.
     void keepImageAsPicture()
     {
         syncImageSize();
         backgroundPicture = persistent;
+        compactPicture = {};
     }
 
     // Direct access to the persistent image's pixels. Whoever changes it calls
@@ -54,6 +56,7 @@ public:
     QImage &image()
     {
         syncImageSize();
+        keepPictureApart();
         return persistent;
     }
     const QImage &image() const
@@ -87,13 +90,8 @@ public:
     void paintPicture(const QImage &source, QRectF target, StretchMode mode = StretchMode::And);
     // Paints a picture stretched over the whole area, as paintPicture over the
     // area's rectangle. The old pixels are not copied first when the persistent
-    // image is shared (handed to a writer, kept for undo): the new ones go into
-    // `memory` when it has the image's size and is nobody else's, else into
-    // fresh memory.
-    void paintPictureOver(const QImage &source, StretchMode mode, QImage memory = {});
-    // Whether the persistent image shares its pixels with someone else's copy,
-    // so that drawing on it would first copy it.
-    bool imageShared() const { return imageMade && !persistent.isDetached(); }
+    // image is shared: the new ones go into fresh memory.
+    void paintPictureOver(const QImage &source, StretchMode mode);
     // Pixel read and write on the persistent image; -1 outside the image.
     qint64 point(QPointF at) const;
     void setPixel(QPointF at, QRgb colour);
@@ -145,6 +143,7 @@ private:
     QSize imageSize() const;
     QRect toImage(const QRect &area) const;
     bool copyToScreen(QPainter &painter, const QRect &area) const;
+    void keepPictureApart();
     QRect toWidget(const QRect &pixels) const;
     void emitMouse(void (PictureArea::*signal)(int, int, float, float), QMouseEvent *event,
                    int button);
@@ -157,7 +156,9 @@ private:
     QRgb background = 0xFFFFFFFF;
     QRgb fill = 0xFF000000;
     int lineWidth = 1;
-    QImage backgroundPicture;
+    mutable QImage backgroundPicture;
+    // The background picture, while it is held compact (see keepPictureApart()).
+    mutable CompactImage compactPicture;
     // Until something reads or draws on the persistent image, it is only the
     // background colour with the picture at the top-left corner, and repaints
     // show exactly that without holding an image the size of the area: a frame

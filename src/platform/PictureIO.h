@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+
+class CompactImage;
 #include <QString>
 
 class QIODevice;
@@ -17,3 +19,4 @@ QImage loadPicture(QIODevice *device);
 // once complete and on disk, so a failed or interrupted write leaves the
 // previous file as it was.
 bool writeBitmap(const QImage &image, const QString &path);
+bool writeBitmap(const CompactImage &image, const QString &path);

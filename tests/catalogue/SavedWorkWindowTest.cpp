@@ -29,7 +29,9 @@ TEST_F(SavedWork, CameraAndOpen)
     }
     const QString saved = "Misdibujos/Ana 5-3-2012--9-7-3.bmp";
     EXPECT_EQ(fileImage(saved), canvas(w));
-    EXPECT_EQ(rgb(w.Picture1->picture()), canvas(w)) << "the colouring became the canvas's picture";
+    const QImage atSave = canvas(w);
+    paintStep(w, {5, 5}, qRgb(200, 0, 0));
+    EXPECT_EQ(rgb(w.Picture1->picture()), atSave) << "the colouring became the canvas's picture";
     EXPECT_EQ(QDir(app.file("Misdibujos")).entryList(QDir::Files).size(), 2);
     w.Command11->click();
     EXPECT_EQ(opened, QStringList{app.file(saved)});

@@ -16,23 +16,24 @@ TEST(BackgroundWriter, PendingPicturesAreFewAndWritesKeepTheirOrder)
     QStringList written;
     const auto plain = [](int blue) { return plainPicture(2, 2, qRgb(0, 0, blue)); };
     {
-        BackgroundWriter writer([&](const QImage &image, const QString &path) {
+        BackgroundWriter writer([&](const CompactImage &image, const QString &path) {
             gate.wait();
-            written << path + QString::number(qBlue(image.pixel(0, 0)));
+            written << path + QString::number(qBlue(image.image().pixel(0, 0)));
             return path != "b";
         });
         for (const auto &[path, blue] : {std::pair{"a", 1}, {"b", 2}})
-            writer.write(plain(blue), path);
+            writer.write(CompactImage(plain(blue)), path);
         EXPECT_EQ(writer.pending("a"), plain(1));
         EXPECT_EQ(writer.pending("b"), plain(2));
         EXPECT_TRUE(writer.pending("c").isNull());
-        auto third = std::async(std::launch::async, [&] { writer.write(plain(3), "a"); });
+        auto third =
+            std::async(std::launch::async, [&] { writer.write(CompactImage(plain(3)), "a"); });
         EXPECT_EQ(third.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
         open.set_value();
         third.wait();
         writer.waitFor("b");
         EXPECT_TRUE(writer.pending("b").isNull());
-        writer.write(plain(4), "c");
+        writer.write(CompactImage(plain(4)), "c");
     }
     EXPECT_EQ(written, QStringList({"a1", "b2", "a3", "c4"}));
 }
