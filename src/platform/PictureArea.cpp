@@ -112,8 +112,8 @@ void PictureArea::keepPictureApart()
     // own size stays the picture when the next one is painted over it). Held
     // by the image, it would make drawing copy the whole image first; held by
     // no one else, it is a second image of memory. Either way it is kept
-    // compact instead.
-    if (!imageMade || backgroundPicture.isNull() ||
+    // compact instead (opaque pictures only: compact pixels are opaque).
+    if (!imageMade || backgroundPicture.isNull() || backgroundPicture.hasAlphaChannel() ||
         (backgroundPicture.constBits() != persistent.constBits() &&
          !backgroundPicture.isDetached()))
         return;
