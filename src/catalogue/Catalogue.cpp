@@ -18,6 +18,14 @@ void Form1::LoadCurrentDrawing()
         return;
     const QString copyName = QString::number(position.drawing()) + QStringLiteral(".bmp");
     const QString copy = drawingPath(QStringLiteral(".bmp"));
+    // A picture that cannot be loaded leaves the holder with the previous one.
+    // A kept colouring there (opaque, the canvas's size) is held compact while
+    // the next is read, so that two of them are never whole at once.
+    CompactImage previous;
+    if (Picture8->picture().format() == QImage::Format_RGB32) {
+        previous = CompactImage(Picture8->picture());
+        Picture8->setPicture(QImage());
+    }
     // A colouring still on its way to disk is the drawing's kept colouring
     // already. A folder that carries its name is none.
     QImage drawing = keptColourings.pending(copy);
@@ -25,9 +33,10 @@ void Form1::LoadCurrentDrawing()
         const bool hasCopy = findFile(copy) == copyName && !QFileInfo(copy).isDir();
         drawing = loadPicture(hasCopy ? copy : drawingPath(QStringLiteral(".gif")));
     }
-    // A picture that cannot be loaded leaves the holder with the previous one.
     if (!drawing.isNull())
         Picture8->setPicture(drawing);
+    else if (!previous.isNull())
+        Picture8->setPicture(previous.image());
 }
 
 void Form1::CountDrawings()

@@ -29,7 +29,8 @@ TEST_F(Navigation, DrawingButtonsRunRoundTheCategory)
 
 // A drawing painted on is kept when left and resumed on return (as
 // tests/e2e/files_roundtrip.sh shows through the program); only the next button
-// clears the changed flag; start again deletes the kept colouring.
+// clears the changed flag; start again deletes the kept colouring. A drawing
+// that cannot be read leaves the one before, a kept colouring, shown.
 TEST_F(Navigation, PaintedDrawingIsErasedByStartAgainAndKeptBlank)
 {
     writeCategory("animales", 3);
@@ -46,6 +47,10 @@ TEST_F(Navigation, PaintedDrawingIsErasedByStartAgainAndKeptBlank)
     w.command3_click(); // the flag still set: drawing 2 is kept blank
     EXPECT_TRUE(WindowAccess::drawingChanged(w));
     EXPECT_EQ(fileImage("dibujos/animales/2.bmp"), lineDrawing(60, 40, 2));
+    app.writeText("dibujos/animales/3.gif", "GIF89a but nothing more");
+    w.command4_Click();
+    w.command4_Click();
+    EXPECT_EQ(canvas(w), lineDrawing(60, 40, 2));
 }
 
 // The category button runs round from each category's first drawing, with its
