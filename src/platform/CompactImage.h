@@ -3,9 +3,10 @@
 #include <QImage>
 #include <vector>
 
-// A picture kept for a rare return (what undo may bring back, the picture of
-// the last save), row by row in runs of one colour: a colouring of flat fills
-// and outlines takes a small part of its size. Rows where runs would take more
+// A picture kept without being shown (a colouring on its way to disk, what
+// undo may bring back, the picture of the last save), row by row in runs of
+// one colour: a colouring of flat fills and outlines takes a small part of its
+// size. Rows where runs would take more
 // room (a texture, a photograph) are kept pixel for pixel. Opaque 32-bit
 // pixels, given back exactly.
 class CompactImage
