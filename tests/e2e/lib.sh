@@ -12,7 +12,12 @@ MARK='rgb(17,201,99)' # a colour found nowhere else on the screen
 WORK=$(mktemp -d)
 PIDS=()
 STATUS=0
-cleanup() { for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$WORK"; }
+# A test that fails shows the end of every log it kept (program, X server, window manager).
+cleanup() {
+    local code=$?
+    [ $code -eq 0 ] || tail -n 20 "$WORK"/*.log 2>/dev/null || true
+    for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$WORK"
+}
 trap cleanup EXIT
 fail() { echo "$*"; STATUS=1; }
 
@@ -146,6 +151,6 @@ wait_for_colour_box() {
 
 # Ends the test: on failure the screenshot $1 is kept in /tmp and the program's log shown.
 finish() {
-    [ $STATUS -eq 0 ] || { [ -f "${1:-}" ] && cp "$1" "/tmp/tintaro-$(basename "$0" .sh)-failure.png"; cat "$WORK/program.log" 2>/dev/null || true; }
+    [ $STATUS -eq 0 ] || { [ -f "${1:-}" ] && cp "$1" "/tmp/tintaro-$(basename "$0" .sh)-failure.png"; }
     exit $STATUS
 }
