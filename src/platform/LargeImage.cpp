@@ -59,3 +59,17 @@ QImage largeImage(QSize size, QImage::Format format)
     return QImage(size, format);
 #endif
 }
+
+void prepareForWriting(void *data, std::size_t bytes)
+{
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+    constexpr std::uintptr_t page = 4096;
+    const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) / page * page;
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}

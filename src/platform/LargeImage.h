@@ -10,3 +10,8 @@
 // last image sharing it goes. Elsewhere, or when that memory cannot be had, an
 // ordinary image.
 QImage largeImage(QSize size, QImage::Format format);
+
+// Memory just taken (a block of more than a megabyte comes fresh from the
+// system) that is about to be written whole: its pages come in one call
+// instead of a fault each. Only the pages wholly inside are asked for.
+void prepareForWriting(void *data, std::size_t bytes);
