@@ -9,11 +9,12 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <functional>
+#include <span>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -46,44 +47,40 @@ mode_t permissionsFor(const QFileInfo &target)
     return 0666 & ~mask;
 }
 
-void putLittleEndian(char *to, quint32 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        to[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 // A Windows bitmap of 24 bits a pixel, rows from the bottom up, each padded to
 // four bytes, converted a few rows at a time: a picture on its way to disk
-// needs no second picture of three quarters of its size.
-bool writeBitmapRows(QSize size, const std::function<void(int, QRgb *)> &rowAt, QIODevice &file)
+// needs no second picture of three quarters of its size. `rowAt(y, scratch)`
+// gives row y's pixels, in `scratch` (a row's room) or where they are.
+using RowSource = std::function<const QRgb *(int, QRgb *)>;
+bool writeBitmapRows(QSize size, const RowSource &rowAt, QIODevice &file)
 {
     const int width = size.width(), height = size.height();
     const quint32 rowBytes = (static_cast<quint32>(width) * 3 + 3) & ~3u;
     const quint32 pixelBytes = rowBytes * static_cast<quint32>(height);
     constexpr quint32 dotsPerMetre = 3780; // 96 dots an inch
     char header[54] = {'B', 'M'};
-    putLittleEndian(header + 2, 54 + pixelBytes, 4); // the file's size
-    putLittleEndian(header + 10, 54, 4);             // where the pixels start
-    putLittleEndian(header + 14, 40, 4);             // the second header's size
-    putLittleEndian(header + 18, static_cast<quint32>(width), 4);
-    putLittleEndian(header + 22, static_cast<quint32>(height), 4);
-    putLittleEndian(header + 26, 1, 2);  // planes
-    putLittleEndian(header + 28, 24, 2); // bits a pixel, no compression
-    putLittleEndian(header + 34, pixelBytes, 4);
-    putLittleEndian(header + 38, dotsPerMetre, 4);
-    putLittleEndian(header + 42, dotsPerMetre, 4);
+    qToLittleEndian<quint32>(54 + pixelBytes, header + 2); // the file's size
+    qToLittleEndian<quint32>(54, header + 10);             // where the pixels start
+    qToLittleEndian<quint32>(40, header + 14);             // the second header's size
+    qToLittleEndian<quint32>(static_cast<quint32>(width), header + 18);
+    qToLittleEndian<quint32>(static_cast<quint32>(height), header + 22);
+    qToLittleEndian<quint16>(1, header + 26);  // planes
+    qToLittleEndian<quint16>(24, header + 28); // bits a pixel, no compression
+    qToLittleEndian<quint32>(pixelBytes, header + 34);
+    qToLittleEndian<quint32>(dotsPerMetre, header + 38);
+    qToLittleEndian<quint32>(dotsPerMetre, header + 42);
     if (file.write(header, sizeof header) != sizeof header)
         return false;
     constexpr int rowsAtOnce = 64;
-    std::vector<QRgb> pixels(static_cast<std::size_t>(width));
+    std::vector<QRgb> scratch(static_cast<std::size_t>(width));
     QByteArray rows(static_cast<qsizetype>(rowBytes) * rowsAtOnce, '\0');
     for (int first = height - 1; first >= 0; first -= rowsAtOnce) {
         const int count = std::min(rowsAtOnce, first + 1);
         for (int i = 0; i < count; ++i) {
-            rowAt(first - i, pixels.data());
+            const QRgb *pixels = rowAt(first - i, scratch.data());
             auto *to =
                 reinterpret_cast<uchar *>(rows.data()) + static_cast<qsizetype>(i) * rowBytes;
-            for (const QRgb pixel : pixels) {
+            for (const QRgb pixel : std::span(pixels, scratch.size())) {
                 *to++ = static_cast<uchar>(qBlue(pixel));
                 *to++ = static_cast<uchar>(qGreen(pixel));
                 *to++ = static_cast<uchar>(qRed(pixel));
@@ -99,8 +96,7 @@ bool writeBitmapRows(QSize size, const std::function<void(int, QRgb *)> &rowAt, 
 // The bytes go to a hidden file beside the target, reach the disk, and only
 // then take the target's name in one step. A crash leaves at most a hidden
 // leftover, which the folder lists never show.
-bool writeBitmapAtomically(QSize size, const std::function<void(int, QRgb *)> &rowAt,
-                           const QString &path)
+bool writeBitmapAtomically(QSize size, const RowSource &rowAt, const QString &path)
 {
     if (size.isEmpty())
         return false;
@@ -148,9 +144,8 @@ bool writeBitmap(const QImage &image, const QString &path)
                               : image.convertToFormat(QImage::Format_RGB32);
     return writeBitmapAtomically(
         source.size(),
-        [&source](int y, QRgb *pixels) {
-            std::memcpy(pixels, source.constScanLine(y),
-                        static_cast<std::size_t>(source.width()) * sizeof(QRgb));
+        [&source](int y, QRgb *) {
+            return reinterpret_cast<const QRgb *>(source.constScanLine(y));
         },
         path);
 }
@@ -158,5 +153,10 @@ bool writeBitmap(const QImage &image, const QString &path)
 bool writeBitmap(const CompactImage &image, const QString &path)
 {
     return writeBitmapAtomically(
-        image.imageSize(), [&image](int y, QRgb *pixels) { image.readRow(y, pixels); }, path);
+        image.imageSize(),
+        [&image](int y, QRgb *scratch) {
+            image.readRow(y, scratch);
+            return static_cast<const QRgb *>(scratch);
+        },
+        path);
 }
