@@ -31,12 +31,14 @@ click() { xdotool mousemove "$1" "$2" click 1; }
 
 # Starts Xvfb at WIDTHxHEIGHT on the first free display from :140 and exports
 # DISPLAY. Two tests may pick the same number at once: the display is ours only
-# when its lock file names our server, else the next number is tried.
+# when its lock file names our server, else the next number is tried. The server
+# never resets: by default it does when its last client leaves (the check below,
+# a program that quits), and a client connecting meanwhile is turned away.
 start_display() {
     local n pid
     for n in $(seq 140 240); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "${1}x24" -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
         pid=$!
         ours() { [ "$(tr -d ' ' 2>/dev/null <"/tmp/.X$n-lock")" = "$pid" ]; }
         wait_until "! running $pid || { ours && DISPLAY=:$n xdotool getdisplaygeometry >/dev/null 2>&1; }"
