@@ -293,8 +293,9 @@ public:
             scanNeighbours(run, next);
         }
         FillRegion region;
-        // A maze of one-pixel corridors records millions of runs: fresh memory,
-        // taken at once rather than a page fault every 4 KiB.
+        // A maze of one-pixel corridors records millions of runs, in the last
+        // record's block when one was freed, else in fresh memory taken at
+        // once rather than a page fault every 4 KiB.
         region.spans.reserve(spans_.size());
         prepareForWriting(region.spans.data(), spans_.size() * sizeof(FillSpan));
         region.spans.assign(spans_.begin(), spans_.end());

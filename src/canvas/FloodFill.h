@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/LargeImage.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -26,10 +28,13 @@ struct FillSpan {
     friend bool operator==(const FillSpan &, const FillSpan &) = default;
 };
 
+// Row runs kept as a record (of a fill, for undo).
+using SpanList = std::vector<FillSpan, RecordAllocator<FillSpan>>;
+
 // A connected area as disjoint row runs (in no particular order), with the
 // smallest rectangle holding them all.
 struct FillRegion {
-    std::vector<FillSpan> spans;
+    SpanList spans;
     QRect bounds;
 
     bool isEmpty() const;

@@ -64,14 +64,14 @@ UndoHistory::Step *UndoHistory::open(const QImage &canvas)
     return &steps.back();
 }
 
-void UndoHistory::keepFilled(std::vector<FillSpan> spans, QRgb before)
+void UndoHistory::keepFilled(SpanList spans, QRgb before)
 {
     if (steps.empty() || steps.back().base)
         return;
     steps.back().patches.push_back(Patch{{}, {}, std::move(spans), {before}});
 }
 
-void UndoHistory::keepSpans(const QImage &canvas, const std::vector<FillSpan> &spans)
+void UndoHistory::keepSpans(const QImage &canvas, const SpanList &spans)
 {
     Step *step = open(canvas);
     if (!step)

@@ -42,9 +42,9 @@ public:
     // be taken back again and are dropped; beyond four, the oldest goes.
     void beginStep(QSize canvasSize, const DrawingVisit &visit);
     // The spans just filled over pixels that all had the colour `before`.
-    void keepFilled(std::vector<FillSpan> spans, QRgb before);
+    void keepFilled(SpanList spans, QRgb before);
     // The canvas's pixels under these spans, before they are painted over.
-    void keepSpans(const QImage &canvas, const std::vector<FillSpan> &spans);
+    void keepSpans(const QImage &canvas, const SpanList &spans);
     // The canvas round a line of this width, before it is drawn.
     void keepLine(const QImage &canvas, QPointF from, QPointF to, int width);
     // The whole canvas, before the step replaces it.
@@ -68,7 +68,7 @@ private:
     struct Patch {
         QPoint at;
         QImage pixels;
-        std::vector<FillSpan> runs;
+        SpanList runs;
         std::vector<QRgb> colours; // one for all runs, or one per run
     };
     struct Step {

@@ -1,6 +1,8 @@
 #include "platform/LargeImage.h"
 
 #include <cstdint>
+#include <mutex>
+#include <utility>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -72,4 +74,45 @@ void prepareForWriting(void *data, std::size_t bytes)
     (void)data;
     (void)bytes;
 #endif
+}
+
+namespace
+{
+constexpr std::size_t kRecordKept = std::size_t{1} << 20;
+
+struct KeptBlock {
+    std::mutex lock;
+    void *block = nullptr;
+    std::size_t bytes = 0;
+};
+
+KeptBlock &keptBlock()
+{
+    static KeptBlock *kept = new KeptBlock; // never destroyed: records may outlive main()
+    return *kept;
+}
+} // namespace
+
+void *takeRecordBlock(std::size_t bytes)
+{
+    if (bytes >= kRecordKept) {
+        KeptBlock &kept = keptBlock();
+        const std::lock_guard hold(kept.lock);
+        // A larger block is given back with the size asked for now: the size
+        // kept is never more than the block's own.
+        if (kept.block && kept.bytes >= bytes && kept.bytes / 2 <= bytes)
+            return std::exchange(kept.block, nullptr);
+    }
+    return ::operator new(bytes);
+}
+
+void giveBackRecordBlock(void *block, std::size_t bytes) noexcept
+{
+    if (block && bytes >= kRecordKept) {
+        KeptBlock &kept = keptBlock();
+        const std::lock_guard hold(kept.lock);
+        std::swap(kept.block, block);
+        kept.bytes = bytes;
+    }
+    ::operator delete(block);
 }
