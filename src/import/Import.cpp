@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <cmath>
 #include <vector>
 
 namespace
@@ -41,9 +42,11 @@ bool plan(const QString &file, int gap, std::vector<Planned> &planned, QTextStre
     const QSize smallCanvas = stretchedCanvasPixels(smallScreen);
     bool ok = true;
     bool any = false;
-    const auto take = [&](const QImage &page, int number, int pages) {
+    const auto take = [&](const QImage &page, int number, int pages, double scale) {
         Planned p{file, number, pages, {}};
-        p.cleaned = cleanLineArt(page, gap >= 0 ? gap : defaultGap(page.size()), smallCanvas);
+        // A gap asked for is in pixels of the picture as the teacher has it.
+        const int pageGap = gap >= 0 ? int(std::lround(gap * scale)) : defaultGap(page.size());
+        p.cleaned = cleanLineArt(page, pageGap, smallCanvas);
         if (p.cleaned.blank && pages > 1) {
             errors << "tintaro-import: " << described(p)
                    << ": página en blanco, se omite / blank page, skipped\n";

@@ -1,14 +1,16 @@
 #include "import/ReadPages.h"
 
 #include "platform/FileSearch.h"
-#include "platform/PictureIO.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <poppler-qt6.h>
+
+#include <cmath>
 
 namespace
 {
@@ -62,7 +64,7 @@ QString readSvg(const QString &path, QSize drawnSize, const PageTaker &take)
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(page.rect()));
     painter.end();
-    take(page, 1, 0);
+    take(page, 1, 0, 1.0);
     return {};
 }
 
@@ -88,8 +90,42 @@ QString readPdf(const QString &path, QSize drawnSize, const PageTaker &take)
         const QImage rendered = page->renderToImage(dpi, dpi);
         if (rendered.isNull())
             return QString("no se puede dibujar la página %1 / cannot draw page %1").arg(i + 1);
-        take(onWhite(rendered), i + 1, pages);
+        take(onWhite(rendered), i + 1, pages, 1.0);
     }
+    return {};
+}
+
+// The first frame of a picture, scaled down to largestPicturePixels when it
+// has more; null, with why in `problem`, when it cannot be read. The reader
+// holds the whole picture for a moment: its own limit (128 MiB) turns away a
+// page scanned at 600 dots an inch, or in 16 bits a colour at 300, so it is
+// raised to 1 GiB here.
+QImage readPicture(const QString &path, double &scale, QString &problem)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    const double pixels = double(size.width()) * size.height();
+    scale = size.isValid() && pixels > largestPicturePixels
+                ? std::sqrt(largestPicturePixels / pixels)
+                : 1.0;
+    if (scale < 1.0)
+        reader.setScaledSize((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)));
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(std::max(limit, 1024));
+    QImage picture;
+    if (!reader.read(&picture))
+        picture = QImage();
+    QImageReader::setAllocationLimit(limit);
+    if (!picture.isNull())
+        return picture;
+    problem = scale < 1.0 && pixels * 4 > 1024.0 * 1024 * 1024
+                  ? QString("es demasiado grande (%1 x %2) / is too large")
+                        .arg(size.width())
+                        .arg(size.height())
+                  : QString("no es una imagen (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG o PDF) o "
+                            "está dañada / is not a picture (PNG, JPEG, BMP, GIF, WebP, TIFF, "
+                            "SVG or PDF) or is damaged");
     return {};
 }
 
@@ -116,11 +152,11 @@ QString readPages(const QString &path, QSize drawnSize, const PageTaker &take)
         if (svg.isEmpty() || !head.startsWith("\x1f\x8b"))
             return svg; // a compressed file that is no SVG may still be a picture
     }
-    const QImage picture = loadPicture(path);
+    double scale = 1.0;
+    QString problem;
+    const QImage picture = readPicture(path, scale, problem);
     if (picture.isNull())
-        return QString("no es una imagen (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG o PDF) o está "
-                       "dañada / is not a picture (PNG, JPEG, BMP, GIF, WebP, TIFF, SVG or PDF) "
-                       "or is damaged");
-    take(onWhite(picture), 1, 0);
+        return problem;
+    take(onWhite(picture), 1, 0, scale);
     return {};
 }

@@ -18,7 +18,8 @@ TEST(PrintPage, TwipForTwipFromTheLeftMarginCentredDownTheSheet)
     black.fill(Qt::black);
     ASSERT_TRUE(printPictureCentred(printer, black, 3000, 8000));
     QImage page;
-    readPages(folder.file("page.pdf"), {1191, 1684}, [&](const QImage &p, int, int) { page = p; });
+    readPages(folder.file("page.pdf"), {1191, 1684},
+              [&](const QImage &p, int, int, double) { page = p; });
     // clang-format off
     for (const auto &[x, y, ink] : {std::tuple{200, 436, false}, {78, 448, true}, {66, 800, false},
                                     {366, 1236, true}, {378, 800, false}, {200, 1248, false}})

@@ -88,6 +88,7 @@ const struct Source {
     const char *name, *format;
     std::function<void(QPainter &)> draw;
     bool smooth = true;
+    int enlarged = 1;
 } lineArt[] = {
     {"strokes.png", "JPG", // anti-aliased, and JPEG inside whatever the name says
      [](QPainter &p) {
@@ -108,6 +109,9 @@ const struct Source {
      [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
     {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
     {"shapes.svg", "SVG", nullptr}, // a grey fill and a thin outline, drawn by the SVG reader
+    {"scan.jpg", "JPG",             // 34 million pixels, more than the picture reader takes unasked
+     [](QPainter &p) { p.setPen(QPen(Qt::black, 2)), p.drawEllipse(QPoint(250, 175), 150, 100); },
+     true, 14},
 };
 
 // Writes the source's picture into `folder`; gives how many drawings it holds.
@@ -122,7 +126,9 @@ int write(const Source &source, const TempAppFolder &folder)
     }
     if (QByteArray(source.format) != "PDF") {
         const bool clear = QByteArray(source.format) == "PNG";
-        painted(source.draw, source.smooth, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32)
+        const QImage picture = painted(source.draw, source.smooth,
+                                       clear ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        picture.scaled(picture.size() * source.enlarged)
             .save(path, source.format, QByteArray(source.format) == "JPG" ? 80 : 100);
         return 1;
     }
