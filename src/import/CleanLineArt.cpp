@@ -48,11 +48,35 @@ cv::Mat1b inkOf(const QImage &picture)
     return ink;
 }
 
-// Otsu's threshold splits ink from paper; the cut then sits halfway between it
-// and the paper's mean, so the grey fringe of a thin anti-aliased stroke
-// (a quarter covered or more) still counts as ink.
-cv::Mat1b threshold(const cv::Mat1b &grey)
+// A page photographed in a room is darker on one side than on the other: each
+// pixel is brightened by what the paper around it lacks of the brightest paper.
+// The paper's brightness is the picture with its lines closed over (at a
+// quarter of the size: a line narrower than a fiftieth of the page goes), and
+// never taken darker than half the brightest paper, so that a large black area
+// stays black.
+cv::Mat1b evenlyLit(const cv::Mat1b &grey)
 {
+    cv::Mat1b paper;
+    cv::resize(grey, paper, cv::Size(), 0.25, 0.25, cv::INTER_AREA);
+    const int side = std::max(3, std::max(paper.cols, paper.rows) / 50) | 1;
+    cv::morphologyEx(paper, paper, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(side, side)));
+    cv::blur(paper, paper, cv::Size(side, side));
+    double brightest = 0;
+    cv::minMaxLoc(paper, nullptr, &brightest);
+    paper = cv::max(paper, brightest / 2);
+    cv::resize(paper, paper, grey.size(), 0, 0, cv::INTER_LINEAR);
+    cv::Mat1b even;
+    cv::divide(grey, paper, even, brightest);
+    return even;
+}
+
+// Once the light is even, Otsu's threshold splits ink from paper; the cut then
+// sits halfway between it and the paper's mean, so the grey fringe of a thin
+// anti-aliased stroke (a quarter covered or more) still counts as ink.
+cv::Mat1b threshold(const cv::Mat1b &picture)
+{
+    const cv::Mat1b grey = evenlyLit(picture);
     cv::Mat1b unused;
     const double otsu = cv::threshold(grey, unused, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
     const cv::Mat1b paper = grey > otsu;

@@ -109,7 +109,15 @@ const struct Source {
      [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
     {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
     {"shapes.svg", "SVG", nullptr}, // a grey fill and a thin outline, drawn by the SVG reader
-    {"scan.jpg", "JPG",             // 34 million pixels, more than the picture reader takes unasked
+    {"shadowed.jpg", "JPG",         // a page photographed in a room, its paper from white to grey
+     [](QPainter &p) {
+         QLinearGradient light(0, 0, 500, 0);
+         light.setColorAt(0, QColor(250, 250, 245));
+         light.setColorAt(1, QColor(140, 140, 130));
+         p.fillRect(0, 0, 500, 350, light);
+         p.setPen(QPen(QColor(40, 40, 40), 3)), p.drawEllipse(QPoint(250, 175), 150, 100);
+     }},
+    {"scan.jpg", "JPG", // 34 million pixels, more than the picture reader takes unasked
      [](QPainter &p) { p.setPen(QPen(Qt::black, 2)), p.drawEllipse(QPoint(250, 175), 150, 100); },
      true, 14},
 };
