@@ -112,7 +112,7 @@ QImage readPicture(const QString &path, double &scale, QString &problem)
     if (scale < 1.0)
         reader.setScaledSize((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)));
     const int limit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(std::max(limit, 1024));
+    QImageReader::setAllocationLimit(limit == 0 ? 0 : std::max(limit, 1024)); // 0: none
     QImage picture;
     if (!reader.read(&picture))
         picture = QImage();
