@@ -15,7 +15,10 @@ STATUS=0
 # A test that fails shows the end of every log it kept (program, X server, window manager).
 cleanup() {
     local code=$?
-    [ $code -eq 0 ] || tail -n 20 "$WORK"/*.log 2>/dev/null || true
+    if [ $code -ne 0 ]; then
+        tail -n 20 "$WORK"/*.log 2>/dev/null || true
+        [ -z "${XVFB:-}" ] || { running "$XVFB" && echo "X server $DISPLAY: running" || echo "X server $DISPLAY: gone"; }
+    fi
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -44,6 +47,7 @@ start_display() {
         wait_until "! running $pid || { ours && DISPLAY=:$n xdotool getdisplaygeometry >/dev/null 2>&1; }"
         if running "$pid" && ours; then
             PIDS+=("$pid")
+            XVFB=$pid
             export DISPLAY=":$n"
             DISPLAY_STARTED=1
             return 0
