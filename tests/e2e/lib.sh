@@ -17,7 +17,7 @@ cleanup() {
     local code=$?
     if [ $code -ne 0 ]; then
         tail -n 20 "$WORK"/*.log 2>/dev/null || true
-        [ -z "${XVFB:-}" ] || { running "$XVFB" && echo "X server $DISPLAY: running" || echo "X server $DISPLAY: gone"; }
+        [ -z "${XVFB:-}" ] || echo "X server $DISPLAY: $(running "$XVFB" && echo running || echo gone)"
     fi
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$WORK"
 }
