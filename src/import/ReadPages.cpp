@@ -95,29 +95,19 @@ QString readPdf(const QString &path, QSize drawnSize, const PageTaker &take)
     return {};
 }
 
-// The first frame of a picture, scaled down to largestPicturePixels when it
-// has more; null, with why in `problem`, when it cannot be read. The reader
-// holds the whole picture for a moment: its own limit (128 MiB) turns away a
-// page scanned at 600 dots an inch, or in 16 bits a colour at 300, so it is
-// raised to 1 GiB here.
-QImage readPicture(const QString &path, double &scale, QString &problem)
+// The reader's current picture, scaled down to largestPicturePixels when it
+// has more; null, with why in `problem`, when it cannot be read.
+QImage readFrame(QImageReader &reader, double &scale, QString &problem)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
     const QSize size = reader.size();
     const double pixels = double(size.width()) * size.height();
     scale = size.isValid() && pixels > largestPicturePixels
                 ? std::sqrt(largestPicturePixels / pixels)
                 : 1.0;
-    if (scale < 1.0)
-        reader.setScaledSize((QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1)));
-    const int limit = QImageReader::allocationLimit();
-    QImageReader::setAllocationLimit(limit == 0 ? 0 : std::max(limit, 1024)); // 0: none
+    reader.setScaledSize(scale < 1.0 ? (QSizeF(size) * scale).toSize().expandedTo(QSize(1, 1))
+                                     : QSize());
     QImage picture;
-    if (!reader.read(&picture))
-        picture = QImage();
-    QImageReader::setAllocationLimit(limit);
-    if (!picture.isNull())
+    if (reader.read(&picture) && !picture.isNull())
         return picture;
     problem = scale < 1.0 && pixels * 4 > 1024.0 * 1024 * 1024
                   ? QString("es demasiado grande (%1 x %2) / is too large")
@@ -127,6 +117,33 @@ QImage readPicture(const QString &path, double &scale, QString &problem)
                             "está dañada / is not a picture (PNG, JPEG, BMP, GIF, WebP, TIFF, "
                             "SVG or PDF) or is damaged");
     return {};
+}
+
+// A picture's first frame, or each page of a TIFF (a scanner's document feeder
+// makes one of a stack of sheets); the frames of an animation are not pages.
+// The reader holds a whole picture for a moment: its own limit (128 MiB) turns
+// away a page scanned at 600 dots an inch, or in 16 bits a colour at 300, so
+// it is raised to 1 GiB here.
+QString readPictures(const QString &path, const PageTaker &take)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const bool tiff = reader.format() == "tiff" || reader.format() == "tif";
+    const int pages = tiff && reader.imageCount() > 1 ? reader.imageCount() : 0;
+    const int limit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(limit == 0 ? 0 : std::max(limit, 1024)); // 0: none
+    QString problem;
+    for (int page = 0; page < std::max(pages, 1) && problem.isEmpty(); ++page) {
+        double scale = 1.0;
+        const QImage picture =
+            page == 0 || reader.jumpToImage(page) ? readFrame(reader, scale, problem) : QImage();
+        if (picture.isNull() && pages > 0)
+            problem = QString("la página %1 está dañada / page %1 is damaged").arg(page + 1);
+        else if (!picture.isNull())
+            take(onWhite(picture), page + 1, pages, scale);
+    }
+    QImageReader::setAllocationLimit(limit);
+    return problem;
 }
 
 } // namespace
@@ -152,11 +169,5 @@ QString readPages(const QString &path, QSize drawnSize, const PageTaker &take)
         if (svg.isEmpty() || !head.startsWith("\x1f\x8b"))
             return svg; // a compressed file that is no SVG may still be a picture
     }
-    double scale = 1.0;
-    QString problem;
-    const QImage picture = readPicture(path, scale, problem);
-    if (picture.isNull())
-        return problem;
-    take(onWhite(picture), 1, 0, scale);
-    return {};
+    return readPictures(path, take);
 }

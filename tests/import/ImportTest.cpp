@@ -6,10 +6,12 @@
 #include "support/TempAppFolder.h"
 
 #include <QDirIterator>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
 #include <QTextStream>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
@@ -108,6 +110,7 @@ const struct Source {
     {"transparent.png", "PNG",
      [](QPainter &p) { p.setPen(QPen(Qt::black, 3)), p.drawRect(130, 80, 240, 190); }},
     {"sheets.pdf", "PDF", [](QPainter &p) { drawRing(p, 1); }},
+    {"feeder.tif", "TIFF", [](QPainter &p) { drawRing(p, 0); }},
     {"shapes.svg", "SVG", nullptr}, // a grey fill and a thin outline, drawn by the SVG reader
     {"shadowed.jpg", "JPG",         // a page photographed in a room, its paper from white to grey
      [](QPainter &p) {
@@ -122,10 +125,46 @@ const struct Source {
      true, 14},
 };
 
+// A TIFF with a page of 8-bit grey for each picture, as a scanner's document feeder writes.
+QByteArray tiffPages(const QList<QImage> &pictures)
+{
+    QByteArray file("II*\0\0\0\0\0", 8);
+    const auto put = [&file](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.append(char(value >> (8 * i)));
+    };
+    qsizetype next = 4; // where the offset of the next page's directory goes
+    for (const QImage &picture : pictures) {
+        const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+        const quint32 w = quint32(grey.width()), h = quint32(grey.height()), at = file.size();
+        for (int y = 0; y < grey.height(); ++y)
+            file.append(reinterpret_cast<const char *>(grey.constScanLine(y)), grey.width());
+        file.append(file.size() % 2, '\0');
+        qToLittleEndian<quint32>(quint32(file.size()), file.data() + next);
+        // Width, height, 8 bits, no compression, black is 0, one strip and its bytes.
+        const quint32 tags[][2] = {{256, w},  {257, h}, {258, 8}, {259, 1},    {262, 1},
+                                   {273, at}, {277, 1}, {278, h}, {279, w * h}};
+        put(9, 2);
+        for (const auto &[tag, value] : tags)
+            put(tag, 2), put(4, 2), put(1, 4), put(value, 4); // one LONG each
+        next = file.size();
+        put(0, 4);
+    }
+    return file;
+}
+
 // Writes the source's picture into `folder`; gives how many drawings it holds.
 int write(const Source &source, const TempAppFolder &folder)
 {
     const QString path = folder.file(source.name);
+    if (QByteArray(source.format) == "TIFF") { // the drawing on one page and a frame on a second
+        QFile tiff(path);
+        const QImage frame = painted([](QPainter &p) { p.drawRect(100, 60, 300, 230); });
+        return tiff.open(QIODevice::WriteOnly) &&
+                       tiff.write(tiffPages({painted(source.draw), frame})) > 0
+                   ? 2
+                   : 0;
+    }
     if (QByteArray(source.format) == "SVG") {
         folder.writeText(source.name,
                          R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 500 350">
