@@ -44,16 +44,62 @@ first_copy() {
     [ -x "$copy/tintaro" ] || fail "cannot copy $root to $copy"
 }
 
+# The drawings and logos the installation gave the copy, one checksum line each
+# (cksum, the path from the folder): a file of the copy not there as given is
+# the user's own, imported into the copy.
+given=$copy/.given
+record_given() {
+    if (cd "$root" && find dibujos logos -type f -exec cksum {} + 2>/dev/null) >"$given.new"; then
+        mv -f "$given.new" "$given"
+    else
+        rm -f "$given.new"
+    fi
+}
+
+# The first free drawing number of the category folder $1 in both the copy and
+# the installation, so that the category's drawings stay numbered without a gap.
+free_number() {
+    n=1
+    while [ -e "$copy/$1/$n.gif" ] || [ -e "$root/$1/$n.gif" ]; do n=$((n + 1)); done
+    echo $n
+}
+
+# Gives the copy the installation's drawing or logo $1 (a path from the folder).
+# The copy's own file of that name stays: a drawing moves to the category's
+# first free number with its kept colouring; a logo keeps its place.
+give() {
+    mine=$copy/$1
+    if [ -e "$mine" ] && ! cmp -s "$root/$1" "$mine" && [ -f "$given" ] &&
+        ! grep -qxF "$(cd "$copy" && cksum "$1")" "$given"; then
+        case $1 in
+        dibujos/*/*.gif)
+            folder=${1%/*}
+            n=$(free_number "$folder")
+            mv "$mine" "$copy/$folder/$n.gif"
+            [ ! -e "${mine%.gif}.bmp" ] || mv "${mine%.gif}.bmp" "$copy/$folder/$n.bmp"
+            ;;
+        *) return 0 ;;
+        esac
+    fi
+    mkdir -p "${mine%/*}"
+    cp "$root/$1" "$mine"
+}
+
 # Replaces the shipped files of the copy; the child's files are not shipped,
-# so they stay. The executable is replaced by renaming, so a copy of the
-# program that is still running keeps its own file.
+# so they stay, and neither does a drawing the user imported into the copy go
+# (see give). The executable is replaced by renaming, so a copy of the program
+# that is still running keeps its own file.
 refresh() {
     for entry in "$root"/*; do
         case ${entry##*/} in
-        tintaro | configuracion | Misdibujos) ;;
+        tintaro | configuracion | Misdibujos | dibujos | logos) ;;
         *) cp -R "$entry" "$copy/" ;;
         esac
     done
+    (cd "$root" && find dibujos logos -type f 2>/dev/null) | while IFS= read -r file; do
+        give "$file"
+    done
+    record_given
     cp "$root/tintaro" "$copy/.tintaro.new"
     mv -f "$copy/.tintaro.new" "$copy/tintaro"
     chmod -R u+w "$copy"
@@ -133,6 +179,7 @@ link_saved_work() {
 prepare_copy() {
     if [ ! -d "$copy" ]; then
         first_copy
+        record_given
         mkdir -p "$copy/configuracion/.installed"
         cp "$root"/configuracion/* "$copy/configuracion/.installed/" 2>/dev/null || true
     elif [ ! -x "$copy/tintaro" ] || ! cmp -s "$root/.release" "$copy/.release"; then

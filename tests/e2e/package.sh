@@ -81,7 +81,7 @@ start_display 1024x768
 launch
 [ "$(readlink "/proc/$LAUNCHED/exe")" = "$COPY/tintaro" ] ||
     fail "the program runs from $(readlink "/proc/$LAUNCHED/exe"), not from the user's copy"
-diff -r "$OPT" "$COPY" -x .installed >/dev/null || fail "the copy differs from the installed folder"
+diff -r "$OPT" "$COPY" -x .installed -x .given >/dev/null || fail "the copy differs from the installed folder"
 [ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] || fail "Misdibujos is not a link to $PICS"
 [ -w "$COPY/dibujos/$(ls "$OPT/dibujos" | head -1)" ] || fail "the copy is not writable"
 pass_title Ana || fail "no main window"
@@ -100,10 +100,17 @@ printf 'si\r\n' >"$OPT/configuracion/impresora.txt"
 printf 'NO\r\n' >"$OPT/configuracion/adaptar.txt"
 echo "newer" >>"$OPT/README.txt"
 printf 'newer' >>"$OPT/tintaro" # bytes past the end of an ELF file do not stop it running
-# A teacher imports into the installed folder, for everyone: the installation
-# gets a new stamp, so that every copy takes the new drawing at its next start.
+# The user imports a drawing of their own, coloured; then a teacher imports into
+# the installed folder, for everyone, under the same name: the installation gets
+# a new stamp, so that every copy takes the new drawing at its next start.
 "$CONVERT" -size 500x350 xc:white -fill none -stroke black -strokewidth 4 \
     -draw "circle 250,175 370,175" "$WORK/ring.png"
+"$CONVERT" -size 500x350 xc:white -fill none -stroke black -strokewidth 4 \
+    -draw "rectangle 100,80 400,270" "$WORK/box.png"
+"${as_user[@]}" "$ROOT/usr/bin/tintaro-import" todos "$WORK/box.png" >"$WORK/import.log" 2>&1 &&
+    [ -f "$COPY/logos/todos.gif" ] && cp "$COPY/dibujos/todos/1.gif" "$WORK/mine.gif" &&
+    echo mine >"$COPY/dibujos/todos/1.bmp" ||
+    fail "tintaro-import did not import into the user's copy: $(cat "$WORK/import.log")"
 "$ROOT/usr/bin/tintaro-import" --app-folder "$OPT" todos "$WORK/ring.png" >"$WORK/import.log" 2>&1 &&
     ! cmp -s "$OPT/.release" "$COPY/.release" || fail "importing for everyone: $(cat "$WORK/import.log")"
 give_home
@@ -112,7 +119,10 @@ give_home
 # button opens the last saved file by name, in the pictures folder.
 launch
 cmp -s "$OPT/tintaro" "$COPY/tintaro" || fail "the executable was not refreshed"
-[ -f "$COPY/dibujos/todos/1.gif" ] || fail "the drawing imported for everyone is not in the copy"
+cmp -s "$OPT/dibujos/todos/1.gif" "$COPY/dibujos/todos/1.gif" ||
+    fail "the drawing imported for everyone is not in the copy"
+cmp -s "$WORK/mine.gif" "$COPY/dibujos/todos/2.gif" && [ "$(cat "$COPY/dibujos/todos/2.bmp")" = mine ] ||
+    fail "the user's own drawing or its colouring was lost: $(ls "$COPY/dibujos/todos")"
 cmp -s "$OPT/README.txt" "$COPY/README.txt" || fail "the content was not refreshed"
 [ "$(readlink "$COPY/Misdibujos")" = "$PICS" ] && [ "$(cat "$PICS/Ana_1.bmp")" = work ] ||
     fail "saved work was lost"
@@ -126,8 +136,3 @@ wait_until '[ -s "$HOME/opened" ]' || fail "the open button opened nothing"
 [ "$(cat "$HOME/opened")" = "file://$COPY/Misdibujos/Ana_1.bmp" ] || fail "opened $(cat "$HOME/opened")"
 cmp -s "$WORK/saved.bmp" "$saved" || fail "the saved colouring did not survive a second start"
 stop
-
-# The import tool on the PATH imports into the user's copy.
-"${as_user[@]}" "$ROOT/usr/bin/tintaro-import" mias "$WORK/ring.png" >"$WORK/import.log" 2>&1 &&
-    [ -f "$COPY/dibujos/mias/1.gif" ] && [ -f "$COPY/logos/mias.gif" ] ||
-    fail "tintaro-import did not import into the user's copy: $(cat "$WORK/import.log")"
