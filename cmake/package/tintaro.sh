@@ -75,8 +75,9 @@ give() {
         dibujos/*/*.gif)
             folder=${1%/*}
             n=$(free_number "$folder")
-            mv "$mine" "$copy/$folder/$n.gif"
-            [ ! -e "${mine%.gif}.bmp" ] || mv "${mine%.gif}.bmp" "$copy/$folder/$n.bmp"
+            # Not moved: another start moved it already, and gives the shipped one.
+            mv "$mine" "$copy/$folder/$n.gif" || return 0
+            [ ! -e "${mine%.gif}.bmp" ] || mv "${mine%.gif}.bmp" "$copy/$folder/$n.bmp" || true
             ;;
         *) return 0 ;;
         esac
