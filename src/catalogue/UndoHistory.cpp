@@ -132,14 +132,7 @@ void UndoHistory::keepLine(const QImage &canvas, QPointF from, QPointF to, int w
 void UndoHistory::keepWhole(const QImage &canvas)
 {
     if (!steps.empty())
-        canvasReplaced(canvas, steps.back().visit);
-}
-
-void UndoHistory::canvasReplaced(const QImage &before, const DrawingVisit &visit)
-{
-    dropOtherVisits(visit);
-    if (!before.isNull() && !steps.empty())
-        canvasReplaced(std::make_shared<const CompactImage>(before), visit);
+        canvasReplaced(std::make_shared<const CompactImage>(canvas), steps.back().visit);
 }
 
 void UndoHistory::canvasReplaced(std::shared_ptr<const CompactImage> before,

@@ -50,9 +50,8 @@ public:
     // The whole canvas, before the step replaces it.
     void keepWhole(const QImage &canvas);
     // The canvas of this visit is replaced by one that does not follow from the
-    // steps (the fit toggle): `before` is the canvas as the steps left it.
-    void canvasReplaced(const QImage &before, const DrawingVisit &visit);
-    // The same, with the canvas before already held compact.
+    // steps (the fit toggle): `before` is the canvas as the steps left it,
+    // held compact.
     void canvasReplaced(std::shared_ptr<const CompactImage> before, const DrawingVisit &visit);
 
     // Forgets the steps of every other visit, which can never be taken back.

@@ -23,7 +23,8 @@ TEST(UndoHistory, TakesBackUpToFourStepsOfThisVisitAtTheSizeShown)
                 EXPECT_TRUE(sameImage(canvas, states[std::size_t(*expected++ - '0')]))
                     << actions << ", undo giving " << expected[-1];
             } else if (*a == 's') {
-                history.canvasReplaced(canvas, visit), canvas = canvas.scaled(300, 200);
+                history.canvasReplaced(std::make_shared<const CompactImage>(canvas), visit),
+                    canvas = canvas.scaled(300, 200);
             } else if (*a != 'v') {
                 history.beginStep(canvas.size(), visit);
             }
